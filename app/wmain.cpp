@@ -1,0 +1,230 @@
+#include "wmain.h"
+
+#include "poweractions.h"
+#include "settingskeys.h"
+#include "timeofday.h"
+#include "upowerdeviceinterface.h"
+#include "upowertypes.h"
+#include "wbattery.h"
+#include "wcontrol.h"
+#include "wexhelpmenu.h"
+#include "wexintegration.h"
+
+#include <QDBusReply>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace {
+
+enum DeviceType : uint { BatteryType = 2, UpsType = 3 };
+constexpr uint DischargingState = 2;
+constexpr int monitorInterval = 5000;
+constexpr int messageDuration = 10000;
+
+const QString upowerService = QStringLiteral("org.freedesktop.UPower");
+
+QList<QDBusObjectPath> enumerateDevices(OrgFreedesktopUPowerInterface &upower)
+{
+    // An error or a reply of another type reads as no devices at all.
+    QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
+    return reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
+}
+
+// A short-lived proxy for one device, as the registry and the monitor use.
+OrgFreedesktopUPowerDeviceInterface deviceProxy(const QString &path)
+{
+    return OrgFreedesktopUPowerDeviceInterface(upowerService, path, QDBusConnection::systemBus());
+}
+
+// The tab shows the battery's model as text; '&' would otherwise turn the
+// next letter into a shortcut.
+QString tabTitle(const QWidget *page)
+{
+    QString title = page->windowTitle();
+    return title.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+WMain::WMain(QWidget *parent)
+    : QMainWindow(parent),
+      powerDown(false),
+      upower(upowerService, QStringLiteral("/org/freedesktop/UPower"), QDBusConnection::systemBus())
+{
+    registerUPowerMetaTypes();
+    ui.setupUi(this);
+
+    ui.aExit->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("power")));
+
+    trayIcon = new QSystemTrayIcon(windowIcon(), this);
+    trayIcon->setToolTip(windowTitle());
+    trayIcon->setVisible(true);
+
+    connect(ui.aExit, &QAction::triggered, this, &WMain::close);
+    menuBar()->addMenu(new WexHelpMenu(this));
+
+    connect(&upower, &OrgFreedesktopUPowerInterface::DeviceAdded, this, &WMain::DeviceAdded);
+    connect(&upower, &OrgFreedesktopUPowerInterface::DeviceRemoved, this, &WMain::DeviceRemoved);
+
+    control = new WControl(this);
+    ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")), tr("Settings"));
+
+    timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &WMain::timeout);
+
+    load();
+
+    timer->start(monitorInterval);
+
+    QSettings settings;
+    wexRestoreGeometry(this, &settings, QRect(), false);
+}
+
+WMain::~WMain()
+{
+    timer->stop();
+    QSettings settings;
+    wexSaveGeometry(this, &settings, false);
+}
+
+bool WMain::isBatteryType(uint type, bool includeUps) const
+{
+    return type == BatteryType || (includeUps && type == UpsType);
+}
+
+void WMain::registerBattery(const QString &path)
+{
+    auto *battery = new WBattery(path, this);
+    batteries.insert(path, battery);
+    ui.tabs->addTab(battery, battery->windowIcon(), tabTitle(battery));
+}
+
+void WMain::showPageForRegistry()
+{
+    ui.stack->setCurrentIndex(batteries.isEmpty() ? 0 : 1);
+}
+
+void WMain::load()
+{
+    control->load();
+
+    int registered = 0;
+    bool discharging = false;
+    const QList<QDBusObjectPath> devices = enumerateDevices(upower);
+    for (const QDBusObjectPath &device : devices) {
+        const QString path = device.path();
+        // A path listed twice keeps the battery it already has.
+        if (batteries.contains(path))
+            continue;
+        auto proxy = deviceProxy(path);
+        if (!isBatteryType(proxy.type(), true))
+            continue;
+        registerBattery(path);
+        ++registered;
+        if (proxy.state() == DischargingState)
+            discharging = true;
+    }
+
+    powerDown = discharging;
+    ui.stack->setCurrentIndex(registered != 0 ? 1 : 0);
+}
+
+void WMain::DeviceAdded(QDBusObjectPath objectPath)
+{
+    const QString path = objectPath.path();
+    // A second announcement of a known battery must not orphan its tab.
+    if (batteries.contains(path))
+        return;
+    // UPSes are taken only at start; one that appears later is not followed.
+    if (!isBatteryType(deviceProxy(path).type(), false))
+        return;
+    registerBattery(path);
+    showPageForRegistry();
+}
+
+void WMain::DeviceRemoved(QDBusObjectPath objectPath)
+{
+    WBattery *battery = batteries.take(objectPath.path());
+    if (!battery)
+        return;
+    ui.tabs->removeTab(ui.tabs->indexOf(battery));
+    delete battery;
+    showPageForRegistry();
+}
+
+void WMain::executeAction(const QString &action)
+{
+    executePowerAction(upower, action);
+}
+
+void WMain::timeout()
+{
+    const QList<QDBusObjectPath> devices = enumerateDevices(upower);
+    QSettings settings;
+    QStringList dischargingDevices;
+
+    for (const QDBusObjectPath &device : devices) {
+        const QString path = device.path();
+        auto proxy = deviceProxy(path);
+        if (!isBatteryType(proxy.type(), true))
+            continue;
+
+        const int percent = chargePercent(&proxy);
+        const QString action =
+                settings.value(SettingsKeys::criticalAction(path), SettingsKeys::defaultCriticalAction())
+                        .toString();
+        const int level = settings.value(SettingsKeys::criticalChargeLevel(path),
+                                         SettingsKeys::defaultCriticalChargeLevel)
+                                  .toInt();
+        // A charge that cannot be known never shuts the machine down.
+        if (action != SettingsKeys::nothingAction() && percent != UnknownCharge && percent <= level
+            && proxy.state() == DischargingState) {
+            executeAction(action);
+        }
+        if (proxy.state() == DischargingState)
+            dischargingDevices.append(path);
+    }
+
+    reportLinePower(!dischargingDevices.isEmpty());
+    runSchedules(settings);
+}
+
+void WMain::reportLinePower(bool discharging)
+{
+    if (!discharging) {
+        trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("power")));
+        if (powerDown) {
+            trayIcon->showMessage(tr("Power manager"), tr("Power is up"),
+                                  QSystemTrayIcon::Information, messageDuration);
+            powerDown = false;
+        }
+    } else {
+        trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("dialog-warning")));
+        if (!powerDown) {
+            trayIcon->showMessage(tr("Power manager"), tr("Power is down"),
+                                  QSystemTrayIcon::Warning, messageDuration);
+            powerDown = true;
+        }
+    }
+}
+
+void WMain::runSchedules(const QSettings &settings)
+{
+    const QMap<QString, QString> actions = powerActions();
+    for (auto it = actions.keyBegin(); it != actions.keyEnd(); ++it) {
+        const QString &action = *it;
+        if (action == SettingsKeys::nothingAction())
+            continue;
+        const bool enabled = settings.value(SettingsKeys::scheduleEnabled(action)).toBool();
+        const QTime time = settings.value(SettingsKeys::scheduleTime(action)).toTime();
+        // A schedule without a readable time would otherwise be due on every
+        // run (secsTo() of an invalid time is 0).
+        if (!enabled || !time.isValid())
+            continue;
+        const int secondsToGo = currentTimeOfDay().secsTo(time);
+        if (secondsToGo / 60 == 0)
+            executeAction(action);
+    }
+}

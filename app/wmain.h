@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui_wmain.h"
+#include "upowerinterface.h"
+
+#include <QDBusObjectPath>
+#include <QMainWindow>
+#include <QMap>
+
+class QSettings;
+class QSystemTrayIcon;
+class QTimer;
+class WBattery;
+class WControl;
+
+// The application's window: a "No batteries detected" page, or the
+// "Settings" tab followed by a tab per battery. It owns the UPower proxy,
+// the battery registry, its own tray icon and the power monitor's timer.
+class WMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit WMain(QWidget *parent = nullptr);
+    ~WMain() override;
+
+    void executeAction(const QString &action);
+
+public slots:
+    void load();
+    void DeviceAdded(QDBusObjectPath objectPath);
+    void DeviceRemoved(QDBusObjectPath objectPath);
+    void timeout();
+
+private:
+    bool isBatteryType(uint type, bool includeUps) const;
+    void registerBattery(const QString &path);
+    void showPageForRegistry();
+    void reportLinePower(bool discharging);
+    void runSchedules(const QSettings &settings);
+
+    bool powerDown;
+    QSystemTrayIcon *trayIcon;
+    QTimer *timer;
+    Ui::WMain ui;
+    WControl *control;
+    OrgFreedesktopUPowerInterface upower;
+    QMap<QString, WBattery *> batteries;
+};

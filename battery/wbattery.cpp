@@ -1,0 +1,232 @@
+#include "wbattery.h"
+
+#include "batteryindicator.h"
+#include "qudev.h"
+#include "upowerdeviceinterface.h"
+#include "wexiconlabel.h"
+
+#include <QBoxLayout>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QTextEdit>
+#include <cmath>
+
+namespace {
+
+enum DeviceState : uint { Charging = 1, Discharging = 2, Empty = 3, FullyCharged = 4 };
+
+// Rounds half up into an int, or UnknownCharge when x is not a number; huge
+// values are held just inside the int range rather than overflowing.
+int roundedPercent(double x)
+{
+    if (!std::isfinite(x))
+        return UnknownCharge;
+    const double rounded = std::floor(x + 0.5);
+    constexpr double lowest = double(std::numeric_limits<int>::min()) + 1;
+    constexpr double highest = double(std::numeric_limits<int>::max());
+    return int(qBound(lowest, rounded, highest));
+}
+
+// Colour of the charged part: red at 0 %, yellow at 50 %, green at 100 %.
+QColor chargeColour(int percent)
+{
+    const double p = percent;
+    const double red = p > 50 ? qMax(0.0, (100.0 - p) / 50.0 * 255.0) : 255.0;
+    const double green = p > 50 ? 255.0 : qMax(0.0, p / 50.0 * 255.0);
+    return QColor(int(qMin(red, 255.0)), int(qMin(green, 255.0)), 0, 255);
+}
+
+QPixmap gaugePixmap(int side, int percent)
+{
+    // The charged height, kept inside the image whatever the percentage.
+    const int charged = int(qBound(0.0, side * (percent / 100.0), double(side)));
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(0);
+    QPainter painter(&image);
+    painter.setPen(QColor(0, 0, 0, 0));
+    painter.setBrush(QColor(0, 0, 255, 128));
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(side - 1, side - charged - 1)));
+    painter.setBrush(chargeColour(percent));
+    painter.drawRect(QRect(QPoint(0, side - charged), QPoint(side - 1, side - 1)));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+int chargePercent(OrgFreedesktopUPowerDeviceInterface *device)
+{
+    const uint state = device->state();
+    if (state == FullyCharged)
+        return 100;
+    if (state == Empty)
+        return 0;
+
+    const double energy = device->energy();
+    const double design = device->energyFullDesign();
+    // Without a design energy the ratio means nothing; fall back on the
+    // daemon's own percentage rather than dividing by zero.
+    if (std::isfinite(design) && design > 0)
+        return roundedPercent(energy * 100.0 / design);
+    const double percentage = device->percentage();
+    if (std::isfinite(percentage) && percentage > 0)
+        return roundedPercent(percentage);
+    return UnknownCharge;
+}
+
+WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
+{
+    device = new OrgFreedesktopUPowerDeviceInterface(QStringLiteral("org.freedesktop.UPower"),
+                                                     objectPath, QDBusConnection::systemBus(),
+                                                     this);
+    connect(device, &OrgFreedesktopUPowerDeviceInterface::Changed, this, &WBattery::changed);
+
+    const QString model = device->model();
+    setWindowTitle(model);
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("battery")));
+
+    chargeLabel = new QLabel(this);
+    chargeLabel->setAlignment(Qt::AlignHCenter);
+    chargeLabel->setTextFormat(Qt::PlainText);
+
+    stateIcon = new WexIconLabel(this);
+    stateIcon->setPixelMetricForIconSize(QStyle::PM_ToolBarIconSize);
+    stateIcon->setAlignment(Qt::AlignHCenter);
+
+    indicator = new BatteryIndicator(Qt::Vertical, this, remaining());
+
+    info = new QTextEdit(this);
+    info->setReadOnly(true);
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(stateIcon, 0);
+    column->addWidget(chargeLabel, 0);
+    column->addWidget(indicator, 1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(column);
+    layout->addWidget(info, 0);
+
+    tray = new QSystemTrayIcon(this);
+    connect(tray, &QSystemTrayIcon::activated, this, &WBattery::trayActivated);
+
+    const QString nativePath = device->nativePath();
+    const QString deviceNode = QUdev().deviceFromSysPath(nativePath).devnode();
+
+    appendInfoLine(tr("<b>Model:</b> %1"), model);
+    appendInfoLine(tr("<b>Serial number:</b> %1"), device->serial());
+    appendInfoLine(tr("<b>Vendor:</b> %1"), device->vendor());
+    appendInfoLine(tr("<b>Technology:</b> %1"), technologyText());
+    appendInfoLine(tr("<b>Type:</b> %1"), typeText());
+    appendInfoLine(tr("<b>Sysfs path:</b> %1"), nativePath);
+    if (!deviceNode.isEmpty())
+        appendInfoLine(tr("<b>Device:</b> %1"), deviceNode);
+
+    tray->setToolTip(info->toHtml());
+    updateCharge();
+    tray->setVisible(true);
+}
+
+WBattery::~WBattery()
+{
+    delete device;
+}
+
+// Device strings are text, never markup: a model named "<b>x</b>" shows
+// those characters.
+void WBattery::appendInfoLine(const QString &label, const QString &value)
+{
+    info->append(label.arg(value.toHtmlEscaped()));
+}
+
+qlonglong WBattery::remaining() const
+{
+    if (device->state() == Discharging)
+        return device->timeToEmpty();
+    return device->timeToFull();
+}
+
+QString WBattery::technologyText() const
+{
+    switch (device->technology()) {
+    case 1:
+        return tr("Lithium ion");
+    case 2:
+        return tr("Lithium polymer");
+    case 3:
+        return tr("Lithium iron phosphate");
+    case 4:
+        return tr("Lead acid");
+    case 5:
+        return tr("Nickel cadmium");
+    case 6:
+        return tr("Nickel metal hydride");
+    default:
+        return tr("Unknown");
+    }
+}
+
+QString WBattery::typeText() const
+{
+    switch (device->type()) {
+    case 1:
+        return tr("Line Power");
+    case 2:
+        return tr("Battery");
+    case 3:
+        return tr("UPS");
+    case 4:
+        return tr("Monitor");
+    case 5:
+        return tr("Mouse");
+    case 6:
+        return tr("Keyboard");
+    case 7:
+        return tr("PDA");
+    case 8:
+        return tr("Phone");
+    default:
+        return tr("Unknown");
+    }
+}
+
+QIcon WBattery::chargeGauge(int percent)
+{
+    QIcon icon;
+    for (int side : {16, 22, 32, 48, 64, 128})
+        icon.addPixmap(gaugePixmap(side, percent), QIcon::Normal, QIcon::Off);
+    return icon;
+}
+
+void WBattery::updateCharge()
+{
+    const int percent = chargePercent(device);
+    const bool known = percent != UnknownCharge;
+    chargeLabel->setText(known ? tr("%1%").arg(percent) : tr("%1%").arg(QLatin1Char('?')));
+
+    // The indicator draws seconds as int; hold absurd daemon values in range.
+    indicator->setPercentage(known ? percent : 0);
+    indicator->setRemaining(int(qBound<qlonglong>(std::numeric_limits<int>::min(), remaining(),
+                                                   std::numeric_limits<int>::max())));
+
+    switch (device->state()) {
+    case Discharging:
+        stateIcon->setIcon(QIcon::fromTheme(QStringLiteral("connect_no")));
+        break;
+    case Charging:
+        stateIcon->setIcon(QIcon::fromTheme(QStringLiteral("connect_established")));
+        break;
+    default:
+        stateIcon->setIcon(QIcon::fromTheme(QStringLiteral("ok")));
+        break;
+    }
+
+    tray->setIcon(chargeGauge(known ? percent : 0));
+}
+
+void WBattery::changed()
+{
+    updateCharge();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QApplication>
+#include <QLockFile>
+#include <QPointer>
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+
+// A QApplication that knows whether another instance of the same program
+// already runs for this user, and can hand that instance a message.
+//
+// Identity: one per user and per executable path. The first instance holds
+// a lock file and listens on a local socket in the user's runtime folder;
+// later instances find the lock held and talk to the socket.
+class QtSingleApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    QtSingleApplication(int &argc, char **argv, bool GUIenabled = true);
+    ~QtSingleApplication() override;
+
+    // True when another instance was there first; this one should hand over
+    // its request with sendMessage() and quit.
+    bool isRunning() const;
+    // Delivers message to the first instance within timeout milliseconds
+    // (it may still be starting, so connecting is retried until then) and
+    // returns whether that instance acknowledged it.
+    bool sendMessage(const QString &message, int timeout = 5000);
+
+    // The window that activateWindow() brings forward; with activateOnMessage
+    // every received message does so.
+    void setActivationWindow(QWidget *window, bool activateOnMessage = true);
+    QWidget *activationWindow() const;
+
+    // The socket and lock file names are derived from this.
+    QString id() const;
+    // Where the first instance listens.
+    QString socketPath() const;
+
+public slots:
+    void activateWindow();
+
+signals:
+    void messageReceived(const QString &message);
+
+private:
+    void becomePrimary();
+    void acceptConnections();
+    void readMessage(QLocalSocket *socket);
+
+    QString m_id;
+    QString m_socketPath;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_primary = false;
+    QLocalServer *m_server = nullptr;
+    QPointer<QWidget> m_window;
+    bool m_activateOnMessage = false;
+};

@@ -1,0 +1,73 @@
+#include "batterycontrolwidget.h"
+
+#include "settingskeys.h"
+#include "upowerdeviceinterface.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+
+BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QString> actions,
+                                           QWidget *parent)
+    : QWidget(parent), path(path)
+{
+    OrgFreedesktopUPowerDeviceInterface device(QStringLiteral("org.freedesktop.UPower"), path,
+                                               QDBusConnection::systemBus());
+    auto *layout = new QHBoxLayout(this);
+
+    const QString model = device.model();
+    const QString serial = model.isEmpty() ? QString() : device.serial();
+    auto *label = new QLabel(batteryLabel(path, model, serial), this);
+    // Model and serial come from the device: show them as they are.
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+
+    levels = new QComboBox(this);
+    for (int level : {10, 25, 50, 90})
+        levels->addItem(QStringLiteral("%1%").arg(level), level);
+
+    QSettings settings;
+    levels->setCurrentIndex(levels->findData(
+            settings.value(SettingsKeys::criticalChargeLevel(path),
+                           SettingsKeys::defaultCriticalChargeLevel)
+                    .toInt()));
+    connect(levels, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &BatteryControlWidget::changed);
+    layout->addWidget(levels);
+
+    actionList = new QComboBox(this);
+    for (auto it = actions.cbegin(); it != actions.cend(); ++it)
+        actionList->addItem(it.value(), it.key());
+    actionList->setCurrentIndex(actionList->findData(
+            settings.value(SettingsKeys::criticalAction(path), SettingsKeys::defaultCriticalAction())
+                    .toString(),
+            Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    connect(actionList, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &BatteryControlWidget::changed);
+
+    layout->addWidget(new QLabel(tr("do"), this));
+    layout->addWidget(actionList);
+}
+
+QString BatteryControlWidget::batteryLabel(const QString &path, const QString &model,
+                                           const QString &serial)
+{
+    if (model.isEmpty())
+        return tr("Charge of %1 drops bellow").arg(path);
+    if (serial.isEmpty())
+        return tr("Charge of %1 drops bellow").arg(model.trimmed());
+    return tr("Charge of %1 (%2) drops bellow").arg(model.trimmed()).arg(serial.trimmed());
+}
+
+void BatteryControlWidget::changed()
+{
+    QSettings settings;
+    // A list without a current entry shows a stored value it does not offer
+    // (a level edited by hand, an action the machine lost): keep that value
+    // rather than overwrite the user's choice with 0 or an empty action.
+    if (levels->currentIndex() >= 0)
+        settings.setValue(SettingsKeys::criticalChargeLevel(path), levels->currentData().toInt());
+    if (actionList->currentIndex() >= 0)
+        settings.setValue(SettingsKeys::criticalAction(path), actionList->currentData().toString());
+}

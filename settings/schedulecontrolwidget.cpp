@@ -1,0 +1,35 @@
+#include "schedulecontrolwidget.h"
+
+#include "settingskeys.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QSettings>
+#include <QTimeEdit>
+
+ScheduleControlWidget::ScheduleControlWidget(const QString &action, QFormLayout *layout,
+                                             QMap<QString, QString> actions, QWidget *parent)
+    : QWidget(parent), action(action)
+{
+    QSettings settings;
+
+    enabled = new QCheckBox(actions.value(action) + QLatin1Char(' ') + tr("at") + QLatin1Char(':'),
+                            this);
+    enabled->setChecked(settings.value(SettingsKeys::scheduleEnabled(action),
+                                       SettingsKeys::defaultScheduleEnabled)
+                                .toBool());
+    connect(enabled, &QCheckBox::stateChanged, this, &ScheduleControlWidget::changed);
+
+    time = new QTimeEdit(this);
+    time->setTime(settings.value(SettingsKeys::scheduleTime(action), time->time()).toTime());
+    connect(time, &QTimeEdit::timeChanged, this, &ScheduleControlWidget::changed);
+
+    layout->addRow(enabled, time);
+}
+
+void ScheduleControlWidget::changed()
+{
+    QSettings settings;
+    settings.setValue(SettingsKeys::scheduleEnabled(action), enabled->isChecked());
+    settings.setValue(SettingsKeys::scheduleTime(action), time->time());
+}

@@ -1,0 +1,35 @@
+#include "settingskeys.h"
+
+namespace SettingsKeys {
+
+static QString batteryKey(const QString &devicePath, QLatin1String leaf)
+{
+    return QLatin1String("Control/Battery/") + devicePath + QLatin1Char('/') + leaf;
+}
+
+static QString schedulingKey(const QString &action, QLatin1String leaf)
+{
+    return QLatin1String("Control/Scheduling/") + action + QLatin1Char('/') + leaf;
+}
+
+QString criticalChargeLevel(const QString &devicePath)
+{
+    return batteryKey(devicePath, QLatin1String("CriticalChargeLevel"));
+}
+
+QString criticalAction(const QString &devicePath)
+{
+    return batteryKey(devicePath, QLatin1String("CriticalAction"));
+}
+
+QString scheduleEnabled(const QString &action)
+{
+    return schedulingKey(action, QLatin1String("Enabled"));
+}
+
+QString scheduleTime(const QString &action)
+{
+    return schedulingKey(action, QLatin1String("Time"));
+}
+
+} // namespace SettingsKeys

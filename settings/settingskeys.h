@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Every key of the settings store that steers the power monitor, with the
+// defaults its readers use. Keys are plain concatenations: a device path
+// starts with "/", so battery keys hold two slashes in a row, which the
+// store folds into one separator; readers and writers compose them alike.
+namespace SettingsKeys {
+
+// Per battery, by its UPower object path.
+QString criticalChargeLevel(const QString &devicePath);
+QString criticalAction(const QString &devicePath);
+
+// Per power action identifier (never "*").
+QString scheduleEnabled(const QString &action);
+QString scheduleTime(const QString &action);
+
+constexpr int defaultCriticalChargeLevel = 10;
+inline QString defaultCriticalAction() { return QStringLiteral("shutdown"); }
+constexpr bool defaultScheduleEnabled = false;
+
+// The action identifier that means "do nothing".
+inline QString nothingAction() { return QStringLiteral("*"); }
+
+} // namespace SettingsKeys

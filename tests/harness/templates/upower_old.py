@@ -1,0 +1,147 @@
+'''UPower daemon stand-in with the API this program was written for.
+
+The manager has EnumerateDevices, Hibernate, Suspend and the CanHibernate /
+CanSuspend properties; each device emits the argument-less Changed signal
+(the API before UPower 0.99). Devices are built completely before they are
+listed, so a client never sees half an object.
+
+Parameters (all optional):
+  CanHibernate, CanSuspend: booleans, default false
+  SleepDelay: seconds Hibernate and Suspend wait before answering
+  Demo: true adds the simulated batteries of scripts/run and animates them
+'''
+
+import dbus
+from dbusmock import MOCK_IFACE, mockobject
+
+BUS_NAME = 'org.freedesktop.UPower'
+MAIN_OBJ = '/org/freedesktop/UPower'
+MAIN_IFACE = 'org.freedesktop.UPower'
+DEVICE_IFACE = 'org.freedesktop.UPower.Device'
+SYSTEM_BUS = True
+
+
+def device_defaults():
+    return {
+        'NativePath': dbus.String(''), 'Vendor': dbus.String(''), 'Model': dbus.String(''),
+        'Serial': dbus.String(''), 'UpdateTime': dbus.UInt64(0), 'Type': dbus.UInt32(0),
+        'PowerSupply': dbus.Boolean(True), 'HasHistory': dbus.Boolean(False),
+        'HasStatistics': dbus.Boolean(False), 'Online': dbus.Boolean(False),
+        'Energy': dbus.Double(0.0), 'EnergyEmpty': dbus.Double(0.0),
+        'EnergyFull': dbus.Double(0.0), 'EnergyFullDesign': dbus.Double(0.0),
+        'EnergyRate': dbus.Double(0.0), 'Voltage': dbus.Double(0.0),
+        'TimeToEmpty': dbus.Int64(0), 'TimeToFull': dbus.Int64(0),
+        'Percentage': dbus.Double(0.0), 'IsPresent': dbus.Boolean(True),
+        'State': dbus.UInt32(0), 'IsRechargeable': dbus.Boolean(True),
+        'Capacity': dbus.Double(100.0), 'Technology': dbus.UInt32(0),
+        'RecallNotice': dbus.Boolean(False), 'RecallVendor': dbus.String(''),
+        'RecallUrl': dbus.String(''),
+    }
+
+
+def load(mock, parameters):
+    mock.enumeration = []
+    mock.enumerate_fails = False
+    mock.sleep_delay = float(parameters.get('SleepDelay', 0))
+
+    mock.AddMethods(MAIN_IFACE, [
+        ('EnumerateDevices', '', 'ao', enumerate_devices),
+        ('Hibernate', '', '', lambda self: sleep_request(self, 'hibernate')),
+        ('Suspend', '', '', lambda self: sleep_request(self, 'suspend')),
+        ('HibernateAllowed', '', 'b', 'ret = True'),
+        ('SuspendAllowed', '', 'b', 'ret = True'),
+        ('AboutToSleep', '', '', ''),
+    ])
+    mock.AddProperties(MAIN_IFACE, dbus.Dictionary({
+        'CanHibernate': dbus.Boolean(parameters.get('CanHibernate', False)),
+        'CanSuspend': dbus.Boolean(parameters.get('CanSuspend', False)),
+        'DaemonVersion': dbus.String('0.9.23'),
+        'LidIsClosed': dbus.Boolean(False),
+        'LidIsPresent': dbus.Boolean(False),
+        'OnBattery': dbus.Boolean(False),
+        'OnLowBattery': dbus.Boolean(False),
+    }, signature='sv'))
+
+    if parameters.get('Demo'):
+        import os  # pylint: disable=import-outside-toplevel
+        import sys  # pylint: disable=import-outside-toplevel
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import demo_devices  # pylint: disable=import-outside-toplevel
+        demo_devices.start(mock)
+
+
+def enumerate_devices(self):
+    if self.enumerate_fails:
+        raise dbus.exceptions.DBusException('enumeration disabled by the test',
+                                            name='org.freedesktop.UPower.GeneralError')
+    return dbus.Array([dbus.ObjectPath(p) for p in self.enumeration], signature='o')
+
+
+def sleep_request(self, what):
+    if self.sleep_delay > 0:
+        import time  # pylint: disable=import-outside-toplevel
+        time.sleep(self.sleep_delay)
+    print('UPower stand-in: would %s the machine now' % what, flush=True)
+
+
+def device(path):
+    return mockobject.objects[path]
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
+def AddDevice(self, path, properties):
+    '''Adds a device and lists it; no DeviceAdded (see EmitDeviceAdded).'''
+    props = device_defaults()
+    props.update(properties)
+    self.AddObject(path, DEVICE_IFACE, {}, [('Refresh', '', '', '')])
+    device(path).AddProperties(DEVICE_IFACE, dbus.Dictionary(props, signature='sv'))
+    self.enumeration.append(path)
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
+def EmitDeviceAdded(self, path):
+    self.EmitSignal(MAIN_IFACE, 'DeviceAdded', 'o', [dbus.ObjectPath(path)])
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
+def RemoveDevice(self, path):
+    '''Unlists and removes a device, then emits DeviceRemoved.'''
+    self.enumeration = [p for p in self.enumeration if p != path]
+    if path in mockobject.objects:
+        self.RemoveObject(path)
+    self.EmitSignal(MAIN_IFACE, 'DeviceRemoved', 'o', [dbus.ObjectPath(path)])
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
+def SetDeviceProperties(self, path, properties):
+    '''Changes properties silently (no signal at all).'''
+    for name, value in properties.items():
+        device(path).props[DEVICE_IFACE][name] = value
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
+def EmitDeviceChanged(self, path):
+    device(path).EmitSignal(DEVICE_IFACE, 'Changed', '', [])
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
+def ChangeDevice(self, path, properties):
+    '''Changes properties and emits the device's Changed signal.'''
+    SetDeviceProperties(self, path, properties)
+    EmitDeviceChanged(self, path)
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='as', out_signature='')
+def SetEnumeration(self, paths):
+    '''Replaces the list EnumerateDevices answers (duplicates allowed).'''
+    self.enumeration = [str(p) for p in paths]
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='b', out_signature='')
+def SetEnumerateFails(self, fails):
+    self.enumerate_fails = bool(fails)
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='d', out_signature='')
+def SetSleepDelay(self, seconds):
+    self.sleep_delay = float(seconds)
