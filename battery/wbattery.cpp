@@ -79,9 +79,9 @@ int chargePercent(OrgFreedesktopUPowerDeviceInterface *device)
 
 WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
 {
-    device = new OrgFreedesktopUPowerDeviceInterface(QStringLiteral("org.freedesktop.UPower"),
-                                                     objectPath, QDBusConnection::systemBus(),
-                                                     this);
+    device =
+            new OrgFreedesktopUPowerDeviceInterface(QStringLiteral("org.freedesktop.UPower"),
+                                                    objectPath, QDBusConnection::systemBus(), this);
     connect(device, &OrgFreedesktopUPowerDeviceInterface::Changed, this, &WBattery::changed);
 
     const QString model = device->model();
@@ -209,7 +209,7 @@ void WBattery::updateCharge()
     // The indicator draws seconds as int; hold absurd daemon values in range.
     indicator->setPercentage(known ? percent : 0);
     indicator->setRemaining(int(qBound<qlonglong>(std::numeric_limits<int>::min(), remaining(),
-                                                   std::numeric_limits<int>::max())));
+                                                  std::numeric_limits<int>::max())));
 
     switch (device->state()) {
     case Discharging:

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QSystemTrayIcon>
-#include <limits>
 #include <QWidget>
+#include <limits>
 
 class BatteryIndicator;
 class OrgFreedesktopUPowerDeviceInterface;

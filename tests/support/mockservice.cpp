@@ -14,13 +14,8 @@ static const auto mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
 MockService::MockService(const QString &busName, const QString &mainPath,
                          const QString &templateName, const QVariantMap &parameters, Bus bus,
                          QObject *parent)
-    : QObject(parent),
-      m_busName(busName),
-      m_mainPath(mainPath),
-      m_template(templateName),
-      m_parameters(parameters),
-      m_bus(bus),
-      m_process(this)
+    : QObject(parent), m_busName(busName), m_mainPath(mainPath), m_template(templateName),
+      m_parameters(parameters), m_bus(bus), m_process(this)
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(&m_process, &QProcess::readyReadStandardOutput, this,
@@ -47,7 +42,8 @@ bool MockService::start(int timeoutMs)
                      m_bus == SystemBus ? QStringLiteral("--system") : QStringLiteral("--session"),
                      QStringLiteral("--template"), templatePath,
                      // The call log is read over D-Bus; keep the file out of the output.
-                     QStringLiteral("-l"), QDir::temp().filePath(m_busName + QStringLiteral(".log"))};
+                     QStringLiteral("-l"),
+                     QDir::temp().filePath(m_busName + QStringLiteral(".log"))};
     if (!m_parameters.isEmpty()) {
         args << QStringLiteral("-p")
              << QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(m_parameters))
@@ -101,8 +97,8 @@ bool MockService::waitForOwner(bool present, int timeoutMs) const
 QDBusMessage MockService::mock(const QString &method, const QVariantList &args,
                                const QString &path) const
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(m_busName, path.isEmpty() ? m_mainPath : path,
-                                                       mockInterface, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+            m_busName, path.isEmpty() ? m_mainPath : path, mockInterface, method);
     call.setArguments(args);
     return connection().call(call);
 }

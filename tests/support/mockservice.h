@@ -19,8 +19,7 @@ public:
     // templateName: a file under tests/harness/templates (ending in .py)
     // or the name of one of dbusmock's own templates.
     MockService(const QString &busName, const QString &mainPath, const QString &templateName,
-                const QVariantMap &parameters = {}, Bus bus = SystemBus,
-                QObject *parent = nullptr);
+                const QVariantMap &parameters = {}, Bus bus = SystemBus, QObject *parent = nullptr);
     ~MockService() override;
 
     bool start(int timeoutMs = 15000);

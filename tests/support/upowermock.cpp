@@ -11,36 +11,37 @@ QVariantMap UPowerMock::battery(const QString &model, double energy, double ener
                                 uint state, uint type)
 {
     return {
-        {QStringLiteral("Type"), type},
-        {QStringLiteral("State"), state},
-        {QStringLiteral("Model"), model},
-        {QStringLiteral("Serial"), QStringLiteral("SN-") + model},
-        {QStringLiteral("Vendor"), QStringLiteral("ACME")},
-        {QStringLiteral("NativePath"), QStringLiteral("/sys/devices/test/") + model},
-        {QStringLiteral("Technology"), 1u},
-        {QStringLiteral("Energy"), energy},
-        {QStringLiteral("EnergyFull"), energyFullDesign},
-        {QStringLiteral("EnergyFullDesign"), energyFullDesign},
-        {QStringLiteral("Percentage"),
-         energyFullDesign > 0 ? energy * 100.0 / energyFullDesign : 0.0},
-        {QStringLiteral("TimeToEmpty"), qlonglong(3600)},
-        {QStringLiteral("TimeToFull"), qlonglong(1800)},
-        {QStringLiteral("IsPresent"), true},
+            {QStringLiteral("Type"), type},
+            {QStringLiteral("State"), state},
+            {QStringLiteral("Model"), model},
+            {QStringLiteral("Serial"), QStringLiteral("SN-") + model},
+            {QStringLiteral("Vendor"), QStringLiteral("ACME")},
+            {QStringLiteral("NativePath"), QStringLiteral("/sys/devices/test/") + model},
+            {QStringLiteral("Technology"), 1u},
+            {QStringLiteral("Energy"), energy},
+            {QStringLiteral("EnergyFull"), energyFullDesign},
+            {QStringLiteral("EnergyFullDesign"), energyFullDesign},
+            {QStringLiteral("Percentage"),
+             energyFullDesign > 0 ? energy * 100.0 / energyFullDesign : 0.0},
+            {QStringLiteral("TimeToEmpty"), qlonglong(3600)},
+            {QStringLiteral("TimeToFull"), qlonglong(1800)},
+            {QStringLiteral("IsPresent"), true},
     };
 }
 
 QVariantMap UPowerMock::linePower(bool online)
 {
     return {
-        {QStringLiteral("Type"), 1u},
-        {QStringLiteral("Online"), online},
-        {QStringLiteral("NativePath"), QStringLiteral("AC")},
+            {QStringLiteral("Type"), 1u},
+            {QStringLiteral("Online"), online},
+            {QStringLiteral("NativePath"), QStringLiteral("AC")},
     };
 }
 
 UPowerMock::UPowerMock(const QVariantMap &parameters, QObject *parent)
-    : MockService(QStringLiteral("org.freedesktop.UPower"), QStringLiteral("/org/freedesktop/UPower"),
-                  QStringLiteral("upower_old.py"), parameters, SystemBus, parent)
+    : MockService(QStringLiteral("org.freedesktop.UPower"),
+                  QStringLiteral("/org/freedesktop/UPower"), QStringLiteral("upower_old.py"),
+                  parameters, SystemBus, parent)
 {
 }
 

@@ -1,0 +1,137 @@
+#include "testicontheme.h"
+#include "wcontrol.h"
+#include "wexintegration.h"
+#include "wmain.h"
+
+#include <QBoxLayout>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QtTest>
+
+// The main window's form, tray icon, menus and geometry, on a bus without
+// UPower (as on a machine where the daemon is missing).
+class TestWMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void formObjectsAndTexts();
+    void trayIconBeforeFirstTick();
+    void opensWithoutUPowerAtOnce();
+    void exitClosesWindow();
+    void geometryIsSavedAndRestored();
+};
+
+void TestWMain::initTestCase()
+{
+    QVERIFY(TestIconTheme::install());
+    QCoreApplication::setApplicationName(QStringLiteral("wex-power"));
+    wexInit("1.2.1-1", "Power management\nApplication for power management");
+}
+
+void TestWMain::formObjectsAndTexts()
+{
+    WMain w;
+    QCOMPARE(w.objectName(), QStringLiteral("WMain"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Power management"));
+
+    auto *exit = w.findChild<QAction *>(QStringLiteral("aExit"));
+    QVERIFY(exit);
+    QCOMPARE(exit->text(), QStringLiteral("E&xit"));
+
+    auto *central = w.findChild<QWidget *>(QStringLiteral("centralwidget"));
+    QCOMPARE(w.centralWidget(), central);
+    QVERIFY(qobject_cast<QHBoxLayout *>(central->layout()));
+    QCOMPARE(central->layout()->objectName(), QStringLiteral("horizontalLayout"));
+
+    auto *stack = w.findChild<QStackedWidget *>(QStringLiteral("stack"));
+    QCOMPARE(stack->count(), 2);
+    QCOMPARE(stack->currentIndex(), 0);
+    QCOMPARE(stack->widget(0)->objectName(), QStringLiteral("page"));
+    QCOMPARE(stack->widget(1)->objectName(), QStringLiteral("page_2"));
+    QCOMPARE(stack->widget(0)->layout()->objectName(), QStringLiteral("horizontalLayout_2"));
+    QCOMPARE(stack->widget(1)->layout()->objectName(), QStringLiteral("horizontalLayout_3"));
+
+    auto *label = w.findChild<QLabel *>(QStringLiteral("label"));
+    QCOMPARE(label->parentWidget(), stack->widget(0));
+    QCOMPARE(label->text(), QStringLiteral("No batteries detected"));
+    QCOMPARE(label->alignment(), Qt::AlignCenter);
+
+    auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("tabs"));
+    QCOMPARE(tabs->parentWidget(), stack->widget(1));
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Settings"));
+    QVERIFY(qobject_cast<WControl *>(tabs->widget(0)));
+    QCOMPARE(tabs->currentIndex(), 0);
+
+    auto *menubar = w.findChild<QMenuBar *>(QStringLiteral("menubar"));
+    QCOMPARE(w.menuBar(), menubar);
+    const QList<QAction *> menus = menubar->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.at(0)->text(), QStringLiteral("&File"));
+    QCOMPARE(menus.at(0)->menu()->objectName(), QStringLiteral("menu_File"));
+    QCOMPARE(menus.at(0)->menu()->actions(), QList<QAction *>{exit});
+    QCOMPARE(menus.at(1)->text(), QStringLiteral("&Help"));
+}
+
+void TestWMain::trayIconBeforeFirstTick()
+{
+    WMain w;
+    const auto trays = w.findChildren<QSystemTrayIcon *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(trays.size(), 1);
+    QCOMPARE(trays.first()->toolTip(), QStringLiteral("Power management"));
+    QVERIFY(trays.first()->isVisible());
+    QVERIFY(!trays.first()->contextMenu());
+    QCOMPARE(w.windowIcon().name(), QStringLiteral("power"));
+}
+
+void TestWMain::opensWithoutUPowerAtOnce()
+{
+    QElapsedTimer clock;
+    clock.start();
+    WMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(w.findChild<QStackedWidget *>(QStringLiteral("stack"))->currentIndex(), 0);
+}
+
+void TestWMain::exitClosesWindow()
+{
+    WMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.findChild<QAction *>(QStringLiteral("aExit"))->trigger();
+    QVERIFY(!w.isVisible());
+}
+
+void TestWMain::geometryIsSavedAndRestored()
+{
+    QSettings().clear();
+    QRect first;
+    {
+        WMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.setGeometry(130, 140, 640, 420);
+        QTRY_COMPARE(w.geometry(), QRect(130, 140, 640, 420));
+        first = w.geometry();
+    }
+    const QString file = QSettings().fileName();
+    QVERIFY2(file.endsWith(QLatin1String("/wex/wex-power.conf")), qPrintable(file));
+    QVERIFY(!QSettings().allKeys().isEmpty());
+
+    WMain again;
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.geometry(), first);
+}
+
+QTEST_MAIN(TestWMain)
+#include "tst_wmain.moc"

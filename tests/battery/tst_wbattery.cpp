@@ -1,0 +1,318 @@
+#include "testicontheme.h"
+#include "upowerdeviceinterface.h"
+#include "upowermock.h"
+#include "wbattery.h"
+#include "wexiconlabel.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+Q_DECLARE_METATYPE(QSystemTrayIcon::ActivationReason)
+
+// The battery page and its tray gauge against a mocked UPower device.
+class TestWBattery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(TestIconTheme::install()); }
+    void init();
+    void cleanup();
+
+    void chargePercent_data();
+    void chargePercent();
+    void gaugeRowsAndColours_data();
+    void gaugeRowsAndColours();
+    void gaugeSizesAndOutOfRange();
+    void pageShowsChargeStateAndTexts();
+    void unknownChargeShowsQuestionMark();
+    void changedSignalRefreshesPage();
+    void infoLinesAndDeviceNode();
+    void deviceStringsAreEscaped();
+    void trayActivationIsReEmitted();
+    void remainingFollowsState();
+
+private:
+    QString addBattery(const QVariantMap &overrides);
+    static QLabel *chargeLabel(WBattery &battery);
+    static QSystemTrayIcon *tray(WBattery &battery);
+    static QImage gaugeImage(const QIcon &icon, int side);
+
+    std::unique_ptr<UPowerMock> upower;
+    int devices = 0;
+};
+
+void TestWBattery::init()
+{
+    upower = std::make_unique<UPowerMock>();
+    QVERIFY(upower->start());
+}
+
+void TestWBattery::cleanup()
+{
+    upower.reset();
+}
+
+QString TestWBattery::addBattery(const QVariantMap &overrides)
+{
+    QVariantMap properties = UPowerMock::battery(QStringLiteral("Model-X"), 30.0, 50.0, 2);
+    for (auto it = overrides.cbegin(); it != overrides.cend(); ++it)
+        properties.insert(it.key(), it.value());
+    return upower->addDevice(QStringLiteral("battery_%1").arg(++devices), properties);
+}
+
+QLabel *TestWBattery::chargeLabel(WBattery &battery)
+{
+    // The charge label is the one plain label of the page.
+    for (QLabel *label : battery.findChildren<QLabel *>()) {
+        if (!qobject_cast<WexIconLabel *>(label))
+            return label;
+    }
+    return nullptr;
+}
+
+QSystemTrayIcon *TestWBattery::tray(WBattery &battery)
+{
+    return battery.findChild<QSystemTrayIcon *>();
+}
+
+QImage TestWBattery::gaugeImage(const QIcon &icon, int side)
+{
+    return icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+void TestWBattery::chargePercent_data()
+{
+    QTest::addColumn<QVariantMap>("properties");
+    QTest::addColumn<int>("expected");
+
+    auto energies = [](double energy, double design, uint state) {
+        return QVariantMap{{QStringLiteral("Energy"), energy},
+                           {QStringLiteral("EnergyFullDesign"), design},
+                           {QStringLiteral("State"), state},
+                           {QStringLiteral("Percentage"), 0.0}};
+    };
+    QTest::newRow("37 of 50") << energies(37.0, 50.0, 2) << 74;
+    QTest::newRow("74.5 rounds up") << energies(37.25, 50.0, 2) << 75;
+    QTest::newRow("above design") << energies(51.5, 50.0, 1) << 103;
+    QTest::newRow("fully charged wins") << energies(10.0, 50.0, 4) << 100;
+    QTest::newRow("empty wins") << energies(40.0, 50.0, 3) << 0;
+    QTest::newRow("state 0 from energies") << energies(25.0, 50.0, 0) << 50;
+    QTest::newRow("state 6 from energies") << energies(5.0, 50.0, 6) << 10;
+
+    QVariantMap withPercentage = energies(10.0, 0.0, 2);
+    withPercentage.insert(QStringLiteral("Percentage"), 42.5);
+    QTest::newRow("no design, percentage") << withPercentage << 43;
+    QTest::newRow("no design, no percentage") << energies(10.0, 0.0, 2) << UnknownCharge;
+    QVariantMap negativeDesign = energies(10.0, -5.0, 2);
+    negativeDesign.insert(QStringLiteral("Percentage"), 12.0);
+    QTest::newRow("negative design, percentage") << negativeDesign << 12;
+    QTest::newRow("NaN energy") << energies(std::nan(""), 50.0, 2) << UnknownCharge;
+    QTest::newRow("infinite design")
+            << energies(10.0, std::numeric_limits<double>::infinity(), 2) << UnknownCharge;
+    QTest::newRow("huge ratio is held in range")
+            << energies(1e300, 1.0, 2) << std::numeric_limits<int>::max();
+}
+
+void TestWBattery::chargePercent()
+{
+    QFETCH(QVariantMap, properties);
+    QFETCH(int, expected);
+    const QString path = addBattery(properties);
+    OrgFreedesktopUPowerDeviceInterface device(QStringLiteral("org.freedesktop.UPower"), path,
+                                               QDBusConnection::systemBus());
+    QCOMPARE(::chargePercent(&device), expected);
+}
+
+void TestWBattery::gaugeRowsAndColours_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<int>("chargedRows");
+    QTest::addColumn<QColor>("charged");
+
+    QTest::newRow("57") << 57 << 9 << QColor(219, 255, 0);
+    QTest::newRow("100") << 100 << 16 << QColor(0, 255, 0);
+    QTest::newRow("75") << 75 << 12 << QColor(127, 255, 0);
+    QTest::newRow("50") << 50 << 8 << QColor(255, 255, 0);
+    QTest::newRow("25") << 25 << 4 << QColor(255, 127, 0);
+    QTest::newRow("0") << 0 << 0 << QColor(255, 0, 0);
+    QTest::newRow("103 is all green") << 103 << 16 << QColor(0, 255, 0);
+}
+
+void TestWBattery::gaugeRowsAndColours()
+{
+    QFETCH(int, percent);
+    QFETCH(int, chargedRows);
+    QFETCH(QColor, charged);
+
+    const QImage image = gaugeImage(WBattery::chargeGauge(percent), 16);
+    QCOMPARE(image.size(), QSize(16, 16));
+    const QColor uncharged(0, 0, 255, 128);
+    for (int y = 0; y < 16; ++y) {
+        const QColor expected = y < 16 - chargedRows ? uncharged : charged;
+        for (int x = 0; x < 16; ++x) {
+            if (image.pixelColor(x, y) != expected)
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, expected %4")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(image.pixelColor(x, y).name(QColor::HexArgb))
+                                         .arg(expected.name(QColor::HexArgb))));
+        }
+    }
+}
+
+void TestWBattery::gaugeSizesAndOutOfRange()
+{
+    const QList<QSize> sizes = WBattery::chargeGauge(40).availableSizes();
+    QCOMPARE(sizes, (QList<QSize>{{16, 16}, {22, 22}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+
+    // 128 * 0.4 = 51.2: 51 charged rows at the bottom.
+    const QImage large = gaugeImage(WBattery::chargeGauge(40), 128);
+    QCOMPARE(large.pixelColor(64, 128 - 51), QColor(255, 204, 0));
+    QCOMPARE(large.pixelColor(64, 128 - 52), QColor(0, 0, 255, 128));
+
+    // Values a broken daemon may produce paint inside the square and keep
+    // the two-part look.
+    const QImage negative = gaugeImage(WBattery::chargeGauge(-40), 16);
+    QCOMPARE(negative.pixelColor(0, 15), QColor(0, 0, 255, 128));
+    const QImage huge = gaugeImage(WBattery::chargeGauge(std::numeric_limits<int>::max()), 16);
+    QCOMPARE(huge.pixelColor(0, 0), QColor(0, 255, 0));
+}
+
+void TestWBattery::pageShowsChargeStateAndTexts()
+{
+    const QString path = addBattery({{QStringLiteral("Energy"), 28.5},
+                                     {QStringLiteral("Technology"), 2u},
+                                     {QStringLiteral("Model"), QStringLiteral("Bat A")}});
+    WBattery battery(path);
+    QCOMPARE(battery.windowTitle(), QStringLiteral("Bat A"));
+    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("57%"));
+    QCOMPARE(battery.technologyText(), QStringLiteral("Lithium polymer"));
+    QCOMPARE(battery.typeText(), QStringLiteral("Battery"));
+    QVERIFY(tray(battery)->isVisible());
+    QCOMPARE(gaugeImage(tray(battery)->icon(), 16), gaugeImage(WBattery::chargeGauge(57), 16));
+    QCOMPARE(battery.findChild<WexIconLabel *>()->icon().name(), QStringLiteral("connect_no"));
+
+    upower->setDeviceProperties(path,
+                                {{QStringLiteral("Technology"), 7u}, {QStringLiteral("Type"), 9u}});
+    QCOMPARE(battery.technologyText(), QStringLiteral("Unknown"));
+    QCOMPARE(battery.typeText(), QStringLiteral("Unknown"));
+    upower->setDeviceProperties(path,
+                                {{QStringLiteral("Technology"), 6u}, {QStringLiteral("Type"), 3u}});
+    QCOMPARE(battery.technologyText(), QStringLiteral("Nickel metal hydride"));
+    QCOMPARE(battery.typeText(), QStringLiteral("UPS"));
+}
+
+void TestWBattery::unknownChargeShowsQuestionMark()
+{
+    const QString path = addBattery(
+            {{QStringLiteral("EnergyFullDesign"), 0.0}, {QStringLiteral("Percentage"), 0.0}});
+    WBattery battery(path);
+    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("?%"));
+    QCOMPARE(gaugeImage(tray(battery)->icon(), 16), gaugeImage(WBattery::chargeGauge(0), 16));
+}
+
+void TestWBattery::changedSignalRefreshesPage()
+{
+    const QString path = addBattery({});
+    WBattery battery(path);
+    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("60%"));
+    const QImage before = gaugeImage(tray(battery)->icon(), 16);
+
+    upower->changeDevice(path, {{QStringLiteral("Energy"), 10.0}, {QStringLiteral("State"), 1u}});
+    QTRY_COMPARE(chargeLabel(battery)->text(), QStringLiteral("20%"));
+    QCOMPARE(gaugeImage(tray(battery)->icon(), 16), gaugeImage(WBattery::chargeGauge(20), 16));
+    QVERIFY(gaugeImage(tray(battery)->icon(), 16) != before);
+    QCOMPARE(battery.findChild<WexIconLabel *>()->icon().name(),
+             QStringLiteral("connect_established"));
+
+    // A silent change shows only after the next signal.
+    upower->setDeviceProperties(path, {{QStringLiteral("State"), 4u}});
+    QTest::qWait(200);
+    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("20%"));
+    upower->mock(QStringLiteral("EmitDeviceChanged"), {path});
+    QTRY_COMPARE(chargeLabel(battery)->text(), QStringLiteral("100%"));
+    QCOMPARE(battery.findChild<WexIconLabel *>()->icon().name(), QStringLiteral("ok"));
+}
+
+void TestWBattery::infoLinesAndDeviceNode()
+{
+    const QString unknown = addBattery(
+            {{QStringLiteral("NativePath"), QStringLiteral("/sys/devices/no/such/battery")}});
+    WBattery plain(unknown);
+    QTextEdit *info = plain.findChild<QTextEdit *>();
+    QCOMPARE(info->document()->blockCount(), 6);
+    const QStringList lines = info->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), QStringLiteral("Model: Model-X"));
+    QCOMPARE(lines.value(1), QStringLiteral("Serial number: SN-Model-X"));
+    QCOMPARE(lines.value(2), QStringLiteral("Vendor: ACME"));
+    QCOMPARE(lines.value(3), QStringLiteral("Technology: Lithium ion"));
+    QCOMPARE(lines.value(4), QStringLiteral("Type: Battery"));
+    QCOMPARE(lines.value(5), QStringLiteral("Sysfs path: /sys/devices/no/such/battery"));
+    QVERIFY(info->isReadOnly());
+    QCOMPARE(tray(plain)->toolTip(), info->toHtml());
+
+    // Any device of this machine that udev gives a node serves to show the
+    // seventh line.
+    const QString nullDevice = QStringLiteral("/sys/class/mem/null");
+    if (!QFileInfo::exists(nullDevice))
+        QSKIP("this machine has no /sys/class/mem/null to look up");
+    const QString known = addBattery({{QStringLiteral("NativePath"), nullDevice}});
+    WBattery withNode(known);
+    QTextEdit *nodeInfo = withNode.findChild<QTextEdit *>();
+    QCOMPARE(nodeInfo->document()->blockCount(), 7);
+    QCOMPARE(nodeInfo->toPlainText().split(QLatin1Char('\n')).last(),
+             QStringLiteral("Device: /dev/null"));
+}
+
+void TestWBattery::deviceStringsAreEscaped()
+{
+    const QString path =
+            addBattery({{QStringLiteral("Model"), QStringLiteral("<b>x</b>")},
+                        {QStringLiteral("Vendor"), QStringLiteral("A & B <i>")},
+                        {QStringLiteral("NativePath"), QStringLiteral("<img src=y>")}});
+    WBattery battery(path);
+    const QString text = battery.findChild<QTextEdit *>()->toPlainText();
+    QVERIFY2(text.contains(QStringLiteral("Model: <b>x</b>")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Vendor: A & B <i>")));
+    QVERIFY(text.contains(QStringLiteral("Sysfs path: <img src=y>")));
+    QVERIFY(tray(battery)->toolTip().contains(QStringLiteral("&lt;b&gt;x&lt;/b&gt;")));
+    QVERIFY(!tray(battery)->toolTip().contains(QStringLiteral("<b>x</b>")));
+}
+
+void TestWBattery::trayActivationIsReEmitted()
+{
+    qRegisterMetaType<QSystemTrayIcon::ActivationReason>();
+    WBattery battery(addBattery({}));
+    QSignalSpy spy(&battery, &WBattery::trayActivated);
+    const auto reasons = {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick,
+                          QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Context};
+    for (auto reason : reasons)
+        emit tray(battery)->activated(reason);
+    QCOMPARE(spy.count(), 4);
+    QCOMPARE(spy.at(1).at(0).value<QSystemTrayIcon::ActivationReason>(),
+             QSystemTrayIcon::DoubleClick);
+    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("60%"));
+}
+
+void TestWBattery::remainingFollowsState()
+{
+    const QString path = addBattery({{QStringLiteral("TimeToEmpty"), qlonglong(605)},
+                                     {QStringLiteral("TimeToFull"), qlonglong(6000)}});
+    WBattery battery(path);
+    QCOMPARE(battery.remaining(), qlonglong(605));
+    for (uint state : {0u, 1u, 3u, 4u, 5u, 6u}) {
+        upower->setDeviceProperties(path, {{QStringLiteral("State"), state}});
+        QCOMPARE(battery.remaining(), qlonglong(6000));
+    }
+    upower->setDeviceProperties(path, {{QStringLiteral("TimeToFull"), QStringLiteral("soon")}});
+    QCOMPARE(battery.remaining(), qlonglong(0));
+}
+
+QTEST_MAIN(TestWBattery)
+#include "tst_wbattery.moc"
