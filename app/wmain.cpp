@@ -48,8 +48,7 @@ QString tabTitle(const QWidget *page)
 } // namespace
 
 WMain::WMain(QWidget *parent)
-    : QMainWindow(parent),
-      powerDown(false),
+    : QMainWindow(parent), powerDown(false),
       upower(upowerService, QStringLiteral("/org/freedesktop/UPower"), QDBusConnection::systemBus())
 {
     registerUPowerMetaTypes();
@@ -69,7 +68,8 @@ WMain::WMain(QWidget *parent)
     connect(&upower, &OrgFreedesktopUPowerInterface::DeviceRemoved, this, &WMain::DeviceRemoved);
 
     control = new WControl(this);
-    ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")), tr("Settings"));
+    ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
+                    tr("Settings"));
 
     timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &WMain::timeout);
@@ -172,9 +172,9 @@ void WMain::timeout()
             continue;
 
         const int percent = chargePercent(&proxy);
-        const QString action =
-                settings.value(SettingsKeys::criticalAction(path), SettingsKeys::defaultCriticalAction())
-                        .toString();
+        const QString action = settings.value(SettingsKeys::criticalAction(path),
+                                              SettingsKeys::defaultCriticalAction())
+                                       .toString();
         const int level = settings.value(SettingsKeys::criticalChargeLevel(path),
                                          SettingsKeys::defaultCriticalChargeLevel)
                                   .toInt();

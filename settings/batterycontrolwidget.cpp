@@ -28,10 +28,10 @@ BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QS
         levels->addItem(QStringLiteral("%1%").arg(level), level);
 
     QSettings settings;
-    levels->setCurrentIndex(levels->findData(
-            settings.value(SettingsKeys::criticalChargeLevel(path),
-                           SettingsKeys::defaultCriticalChargeLevel)
-                    .toInt()));
+    levels->setCurrentIndex(
+            levels->findData(settings.value(SettingsKeys::criticalChargeLevel(path),
+                                            SettingsKeys::defaultCriticalChargeLevel)
+                                     .toInt()));
     connect(levels, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &BatteryControlWidget::changed);
     layout->addWidget(levels);
@@ -39,10 +39,11 @@ BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QS
     actionList = new QComboBox(this);
     for (auto it = actions.cbegin(); it != actions.cend(); ++it)
         actionList->addItem(it.value(), it.key());
-    actionList->setCurrentIndex(actionList->findData(
-            settings.value(SettingsKeys::criticalAction(path), SettingsKeys::defaultCriticalAction())
-                    .toString(),
-            Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    actionList->setCurrentIndex(
+            actionList->findData(settings.value(SettingsKeys::criticalAction(path),
+                                                SettingsKeys::defaultCriticalAction())
+                                         .toString(),
+                                 Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
     connect(actionList, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &BatteryControlWidget::changed);
 

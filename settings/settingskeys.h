@@ -17,10 +17,16 @@ QString scheduleEnabled(const QString &action);
 QString scheduleTime(const QString &action);
 
 constexpr int defaultCriticalChargeLevel = 10;
-inline QString defaultCriticalAction() { return QStringLiteral("shutdown"); }
+inline QString defaultCriticalAction()
+{
+    return QStringLiteral("shutdown");
+}
 constexpr bool defaultScheduleEnabled = false;
 
 // The action identifier that means "do nothing".
-inline QString nothingAction() { return QStringLiteral("*"); }
+inline QString nothingAction()
+{
+    return QStringLiteral("*");
+}
 
 } // namespace SettingsKeys

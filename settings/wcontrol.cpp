@@ -31,7 +31,8 @@ void WControl::load()
     OrgFreedesktopUPowerInterface upower(service, QStringLiteral("/org/freedesktop/UPower"),
                                          QDBusConnection::systemBus());
     QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
-    const QList<QDBusObjectPath> devices = reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
+    const QList<QDBusObjectPath> devices =
+            reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
     const QMap<QString, QString> actions = powerActions();
 
     auto *batteryLayout = new QVBoxLayout(batteryPage);

@@ -123,6 +123,27 @@ QList<QVariantList> MockService::methodCalls(const QString &method, const QStrin
     return calls;
 }
 
+QStringList MockService::callNames(const QString &path) const
+{
+    QStringList names;
+    const QDBusMessage reply = mock(QStringLiteral("GetCalls"), {}, path);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return names;
+    const auto list = reply.arguments().at(0).value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd()) {
+        quint64 timestamp = 0;
+        QString name;
+        QVariantList args;
+        list.beginStructure();
+        list >> timestamp >> name >> args;
+        list.endStructure();
+        names << name;
+    }
+    list.endArray();
+    return names;
+}
+
 int MockService::callCount(const QString &method, const QString &path) const
 {
     return methodCalls(method, path).size();

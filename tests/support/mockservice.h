@@ -39,6 +39,8 @@ public:
     // The recorded calls of one method: each entry holds the arguments.
     QList<QVariantList> methodCalls(const QString &method, const QString &path = {}) const;
     int callCount(const QString &method, const QString &path = {}) const;
+    // The names of all recorded calls, oldest first.
+    QStringList callNames(const QString &path = {}) const;
     // Processes events until the method was called count times or the time
     // is up; returns whether it was.
     bool waitForCalls(const QString &method, int count, int timeoutMs = 5000,

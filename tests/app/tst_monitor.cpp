@@ -1,0 +1,323 @@
+#include "consolekitmock.h"
+#include "desktopmocks.h"
+#include "settingskeys.h"
+#include "testicontheme.h"
+#include "timeofday.h"
+#include "upowermock.h"
+#include "wmain.h"
+
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QtTest>
+#include <memory>
+
+namespace {
+QTime fakeNow;
+QTime fakeClock()
+{
+    return fakeNow;
+}
+} // namespace
+
+// The power monitor, one run at a time (the slot is driven directly, never
+// the clock): critical charge, line-power messages and schedules, observed
+// through the calls the mocked services record and the notifications the
+// mocked desktop receives.
+class TestMonitor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void criticalCharge_data();
+    void criticalCharge();
+    void defaultsShutDownAtTenPercent();
+    void twoCriticalBatteriesInDeviceOrder();
+    void unknownChargeNeverActsButCountsForLinePower();
+    void linePowerMessagesOnChangeOnly();
+    void startingOnBatteryShowsNoMessage();
+    void failedEnumerationCountsAsLinePower();
+    void scheduleWindow_data();
+    void scheduleWindow();
+    void scheduleSkipsWhatIsNotOffered();
+    void settingsWrittenBetweenRunsAreRead();
+
+private:
+    QString addBattery(const QString &name, double percent, uint state, uint type = 2)
+    {
+        return upower->addDevice(name, UPowerMock::battery(name, percent / 2.0, 50.0, state, type));
+    }
+    static QSystemTrayIcon *windowTray(WMain &w)
+    {
+        return w.findChildren<QSystemTrayIcon *>(QString(), Qt::FindDirectChildrenOnly).value(0);
+    }
+    static QStringList messages(const DesktopMocks &desktop)
+    {
+        QStringList result;
+        for (const auto &n : desktop.notifications())
+            result << n.summary + QLatin1Char('|') + n.body;
+        return result;
+    }
+    QStringList upowerRequests() const
+    {
+        QStringList requests = upower->callNames();
+        requests.removeAll(QStringLiteral("EnumerateDevices"));
+        return requests;
+    }
+
+    DesktopMocks desktop;
+    std::unique_ptr<UPowerMock> upower;
+    std::unique_ptr<ConsoleKitMock> consoleKit;
+};
+
+void TestMonitor::initTestCase()
+{
+    QVERIFY(TestIconTheme::install());
+    QVERIFY(desktop.start());
+    setTimeOfDaySource(fakeClock);
+}
+
+void TestMonitor::init()
+{
+    QSettings().clear();
+    fakeNow = QTime(12, 0);
+    upower = std::make_unique<UPowerMock>(QVariantMap{{QStringLiteral("CanHibernate"), true},
+                                                      {QStringLiteral("CanSuspend"), true}});
+    consoleKit = std::make_unique<ConsoleKitMock>();
+    QVERIFY(upower->start());
+    QVERIFY(consoleKit->start());
+    desktop.clearNotifications();
+}
+
+void TestMonitor::cleanup()
+{
+    upower.reset();
+    consoleKit.reset();
+}
+
+void TestMonitor::criticalCharge_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<uint>("state");
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<QString>("storedAction");
+    QTest::addColumn<int>("stops");
+
+    QTest::newRow("at level, discharging") << 25 << 2u << 2u << "shutdown" << 1;
+    QTest::newRow("below level") << 3 << 2u << 2u << "shutdown" << 1;
+    QTest::newRow("level + 1") << 26 << 2u << 2u << "shutdown" << 0;
+    QTest::newRow("charging") << 25 << 1u << 2u << "shutdown" << 0;
+    QTest::newRow("fully charged") << 25 << 4u << 2u << "shutdown" << 0;
+    QTest::newRow("pending") << 25 << 5u << 2u << "shutdown" << 0;
+    QTest::newRow("nothing") << 5 << 2u << 2u << "*" << 0;
+    QTest::newRow("empty action stops") << 5 << 2u << 2u << "" << 1;
+    QTest::newRow("UPS like a battery") << 25 << 2u << 3u << "shutdown" << 1;
+    QTest::newRow("line power ignored") << 5 << 2u << 1u << "shutdown" << 0;
+}
+
+void TestMonitor::criticalCharge()
+{
+    QFETCH(int, percent);
+    QFETCH(uint, state);
+    QFETCH(uint, type);
+    QFETCH(QString, storedAction);
+    QFETCH(int, stops);
+
+    const QString path = addBattery(QStringLiteral("BAT0"), percent, state, type);
+    QSettings settings;
+    settings.setValue(SettingsKeys::criticalChargeLevel(path), 25);
+    settings.setValue(SettingsKeys::criticalAction(path), storedAction);
+    settings.sync();
+
+    WMain w;
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), stops);
+    // Nothing is marked as done: every run asks again.
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), 2 * stops);
+}
+
+void TestMonitor::defaultsShutDownAtTenPercent()
+{
+    const QString low = addBattery(QStringLiteral("LOW"), 10, 2);
+    addBattery(QStringLiteral("OK"), 11, 2);
+    WMain w;
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), 1);
+    QVERIFY(!QSettings().contains(SettingsKeys::criticalAction(low)));
+}
+
+void TestMonitor::twoCriticalBatteriesInDeviceOrder()
+{
+    const QString first = addBattery(QStringLiteral("B1"), 20, 2);
+    const QString second = addBattery(QStringLiteral("B2"), 20, 2, 3);
+    QSettings settings;
+    settings.setValue(SettingsKeys::criticalChargeLevel(first), 25);
+    settings.setValue(SettingsKeys::criticalAction(first), QStringLiteral("suspend"));
+    settings.setValue(SettingsKeys::criticalChargeLevel(second), 50);
+    settings.setValue(SettingsKeys::criticalAction(second), QStringLiteral("hibernate"));
+    settings.sync();
+
+    WMain w;
+    upower->clearCalls();
+    w.timeout();
+    QVERIFY(upower->waitForCalls(QStringLiteral("Hibernate"), 1));
+    QCOMPARE(upowerRequests(), (QStringList{"Suspend", "Hibernate"}));
+    QCOMPARE(consoleKit->stops(), 0);
+}
+
+void TestMonitor::unknownChargeNeverActsButCountsForLinePower()
+{
+    QVariantMap broken = UPowerMock::battery(QStringLiteral("X"), 0.0, 0.0, 1);
+    broken.insert(QStringLiteral("Percentage"), 0.0);
+    const QString path = upower->addDevice(QStringLiteral("X"), broken);
+    WMain w;
+    w.timeout();
+    upower->setDeviceProperties(path, {{QStringLiteral("State"), 2u}});
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), 0);
+    QCOMPARE(messages(desktop), QStringList{"Power manager|Power is down"});
+}
+
+void TestMonitor::linePowerMessagesOnChangeOnly()
+{
+    const QString path = addBattery(QStringLiteral("BAT0"), 80, 1);
+    WMain w;
+    QSystemTrayIcon *tray = windowTray(w);
+    w.timeout();
+    QCOMPARE(messages(desktop), QStringList());
+    QCOMPARE(tray->icon().name(), QStringLiteral("power"));
+
+    upower->setDeviceProperties(path, {{QStringLiteral("State"), 2u}});
+    w.timeout();
+    QCOMPARE(tray->icon().name(), QStringLiteral("dialog-warning"));
+    QTRY_COMPARE(messages(desktop), QStringList{"Power manager|Power is down"});
+    const auto down = desktop.notifications().constFirst();
+    QCOMPARE(down.icon, QStringLiteral("dialog-warning"));
+    QCOMPARE(down.timeout, 10000);
+    w.timeout();
+    QTest::qWait(200);
+    QCOMPARE(messages(desktop).size(), 1);
+
+    upower->setDeviceProperties(path, {{QStringLiteral("State"), 4u}});
+    w.timeout();
+    QCOMPARE(tray->icon().name(), QStringLiteral("power"));
+    QTRY_COMPARE(messages(desktop),
+                 (QStringList{"Power manager|Power is down", "Power manager|Power is up"}));
+    QCOMPARE(desktop.notifications().constLast().icon, QStringLiteral("dialog-information"));
+    w.timeout();
+    QTest::qWait(200);
+    QCOMPARE(messages(desktop).size(), 2);
+}
+
+void TestMonitor::startingOnBatteryShowsNoMessage()
+{
+    addBattery(QStringLiteral("BAT0"), 80, 2);
+    WMain w;
+    w.timeout();
+    QCOMPARE(windowTray(w)->icon().name(), QStringLiteral("dialog-warning"));
+    QTest::qWait(300);
+    QCOMPARE(messages(desktop), QStringList());
+}
+
+void TestMonitor::failedEnumerationCountsAsLinePower()
+{
+    addBattery(QStringLiteral("BAT0"), 80, 2);
+    WMain w;
+    upower->setEnumerateFails(true);
+    w.timeout();
+    QCOMPARE(windowTray(w)->icon().name(), QStringLiteral("power"));
+    QTRY_COMPARE(messages(desktop), QStringList{"Power manager|Power is up"});
+}
+
+void TestMonitor::scheduleWindow_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("due");
+
+    const QVariant ten = QTime(22, 0, 0);
+    QTest::newRow("59 s before") << QTime(21, 59, 1) << ten << true << true;
+    QTest::newRow("on time") << QTime(22, 0, 0) << ten << true << true;
+    QTest::newRow("59 s after") << QTime(22, 0, 59) << ten << true << true;
+    QTest::newRow("60 s before") << QTime(21, 59, 0) << ten << true << false;
+    QTest::newRow("60 s after") << QTime(22, 1, 0) << ten << true << false;
+    QTest::newRow("disabled") << QTime(22, 0, 0) << ten << false << false;
+    QTest::newRow("no midnight wrap")
+            << QTime(23, 59, 50) << QVariant(QTime(0, 0, 30)) << true << false;
+    QTest::newRow("missing time") << QTime(22, 0, 0) << QVariant() << true << false;
+    QTest::newRow("unreadable time")
+            << QTime(22, 0, 0) << QVariant(QStringLiteral("soon")) << true << false;
+}
+
+void TestMonitor::scheduleWindow()
+{
+    QFETCH(QTime, now);
+    QFETCH(QVariant, stored);
+    QFETCH(bool, enabled);
+    QFETCH(bool, due);
+
+    QSettings settings;
+    settings.setValue(SettingsKeys::scheduleEnabled(QStringLiteral("shutdown")), enabled);
+    if (stored.isValid())
+        settings.setValue(SettingsKeys::scheduleTime(QStringLiteral("shutdown")), stored);
+    settings.sync();
+
+    WMain w;
+    fakeNow = now;
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), due ? 1 : 0);
+}
+
+void TestMonitor::scheduleSkipsWhatIsNotOffered()
+{
+    upower->setCanSleep(false, true);
+    QSettings settings;
+    for (const QString &action : {QStringLiteral("hibernate"), QStringLiteral("suspend")}) {
+        settings.setValue(SettingsKeys::scheduleEnabled(action), true);
+        settings.setValue(SettingsKeys::scheduleTime(action), QTime(8, 30));
+    }
+    settings.setValue(SettingsKeys::scheduleEnabled(QStringLiteral("*")), true);
+    settings.setValue(SettingsKeys::scheduleTime(QStringLiteral("*")), QTime(8, 30));
+    settings.sync();
+
+    WMain w;
+    fakeNow = QTime(8, 30, 10);
+    upower->clearCalls();
+    w.timeout();
+    QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 1));
+    QTest::qWait(200);
+    QCOMPARE(upowerRequests(), QStringList{"Suspend"});
+    QCOMPARE(consoleKit->stops(), 0);
+}
+
+void TestMonitor::settingsWrittenBetweenRunsAreRead()
+{
+    const QString path = addBattery(QStringLiteral("BAT0"), 40, 2);
+    WMain w;
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), 0);
+
+    {
+        QSettings writer;
+        writer.setValue(SettingsKeys::criticalChargeLevel(path), 50);
+    }
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), 1);
+
+    // The key holds the device path as given; the store folds the double
+    // slash, and both sides compose it the same way.
+    const QString key = SettingsKeys::criticalChargeLevel(path);
+    QCOMPARE(key,
+             QStringLiteral("Control/Battery/") + path + QStringLiteral("/CriticalChargeLevel"));
+    QVERIFY(key.contains(QLatin1String("Battery//org")));
+    QVERIFY(QSettings().allKeys().contains(QStringLiteral(
+            "Control/Battery/org/freedesktop/UPower/devices/BAT0/CriticalChargeLevel")));
+}
+
+QTEST_MAIN(TestMonitor)
+#include "tst_monitor.moc"
