@@ -1,0 +1,285 @@
+#include "batterycontrolwidget.h"
+#include "consolekitmock.h"
+#include "settingskeys.h"
+#include "testicontheme.h"
+#include "upowermock.h"
+#include "wbattery.h"
+#include "wexintegration.h"
+#include "wmain.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+// What a power manager meets on real machines over months: a daemon that
+// reports nonsense, a daemon that goes away and comes back, settings files
+// that are damaged.
+class TestRobustness : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void hostileDeviceValues();
+    void daemonGoesAndComesBack();
+    void shutdownWithoutConsoleKitReturnsPromptly();
+    void damagedSettings_data();
+    void damagedSettings();
+
+private:
+    static QSystemTrayIcon *windowTray(WMain &w)
+    {
+        return w.findChildren<QSystemTrayIcon *>(QString(), Qt::FindDirectChildrenOnly).value(0);
+    }
+    static QString settingsFile()
+    {
+        return QProcessEnvironment::systemEnvironment().value("XDG_CONFIG_HOME")
+                + "/wex/wex-power.conf";
+    }
+    QVariantMap battery(double energy, double design, uint state, const QVariantMap &more = {})
+    {
+        QVariantMap properties = UPowerMock::battery("B", energy, design, state);
+        properties.insert("Percentage", 0.0);
+        for (auto it = more.cbegin(); it != more.cend(); ++it)
+            properties.insert(it.key(), it.value());
+        return properties;
+    }
+
+    std::unique_ptr<UPowerMock> upower;
+    std::unique_ptr<ConsoleKitMock> consoleKit;
+};
+
+void TestRobustness::initTestCase()
+{
+    // The settings file the program itself uses.
+    QCoreApplication::setApplicationName("wex-power");
+    wexInit("1.2.1-1", "Power management\nApplication for power management");
+    QVERIFY(TestIconTheme::install());
+}
+
+void TestRobustness::init()
+{
+    QFile::remove(settingsFile());
+    QSettings().clear();
+    upower = std::make_unique<UPowerMock>();
+    consoleKit = std::make_unique<ConsoleKitMock>();
+    QVERIFY(upower->start());
+    QVERIFY(consoleKit->start());
+}
+
+void TestRobustness::cleanup()
+{
+    upower.reset();
+    consoleKit.reset();
+}
+
+void TestRobustness::hostileDeviceValues()
+{
+    const double nan = std::nan("");
+    const double inf = std::numeric_limits<double>::infinity();
+    const QString huge(1024 * 1024, QLatin1Char('W'));
+    const QString markup = "<script>alert(1)</script><b>bold</b>";
+    const QString control = QString::fromUtf8("A\x01\x07\x1b[31mred\x7f\xc2\x85Z");
+
+    // Every device discharges at a charge that is not a number, or sends
+    // values of the wrong type: none of them may lead to an action.
+    const QList<QVariantMap> devices = {
+            battery(nan, 50, 2),
+            battery(inf, 50, 2),
+            battery(10, -inf, 2, {{"Percentage", nan}}),
+            battery(10, nan, 2, {{"Percentage", inf}}),
+            battery(10, 0, 2, {{"Percentage", -inf}}),
+            battery(1e308, 1e-308, 2),
+            battery(0, 0, 2),
+            battery(40, 50, 2,
+                    {{"State", QString("2")},
+                     {"Energy", true},
+                     {"EnergyFullDesign", false},
+                     {"Percentage", QString("5")},
+                     {"TimeToEmpty", QString("x")},
+                     {"Technology", -1.5},
+                     {"Model", 12},
+                     {"Serial", true}}),
+            battery(45, 50, 2,
+                    {{"TimeToEmpty", std::numeric_limits<qlonglong>::max()},
+                     {"TimeToFull", std::numeric_limits<qlonglong>::min()}}),
+            battery(45, 50, 1,
+                    {{"TimeToFull", std::numeric_limits<qlonglong>::max()},
+                     {"TimeToEmpty", std::numeric_limits<qlonglong>::min()}}),
+            battery(45, 50, 1,
+                    {{"Model", markup},
+                     {"Serial", huge},
+                     {"Vendor", control},
+                     {"NativePath", control + markup}}),
+            battery(45, 50, 2, {{"Type", QString("2")}}),
+            battery(45, 50, 2,
+                    {{"Type", std::numeric_limits<uint>::max()},
+                     {"State", std::numeric_limits<uint>::max()}}),
+    };
+    QStringList paths;
+    for (int i = 0; i < devices.size(); ++i)
+        paths << upower->addDevice(QString("hostile_%1").arg(i), devices[i]);
+
+    WMain w;
+    auto *tabs = w.findChild<QTabWidget *>("tabs");
+    // The last two are no batteries: a Type of the wrong type reads as 0.
+    QCOMPARE(tabs->count(), 1 + devices.size() - 2);
+
+    for (int round = 0; round < 3; ++round) {
+        for (const QString &path : paths)
+            upower->changeDevice(path, {{"UpdateTime", qulonglong(round)}});
+        QTest::qWait(100);
+        w.timeout();
+    }
+    QCOMPARE(consoleKit->stops(), 0);
+    QCOMPARE(upower->callCount("Hibernate") + upower->callCount("Suspend"), 0);
+
+    // Texts from the daemon are shown as they are, never as markup.
+    WBattery *marked = qobject_cast<WBattery *>(tabs->widget(11));
+    QCOMPARE(marked->windowTitle(), markup);
+    const QString info = marked->findChild<QTextEdit *>()->toPlainText();
+    QVERIFY(info.contains("Model: " + markup));
+    QVERIFY(info.contains(huge));
+    QVERIFY(!marked->findChild<QSystemTrayIcon *>()->toolTip().contains("<script>"));
+
+    // A real critical battery next to them still gets its action.
+    upower->setEnumeration(paths + QStringList{upower->addDevice("real", battery(4, 50, 2))});
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), 1);
+}
+
+void TestRobustness::daemonGoesAndComesBack()
+{
+    const QVariantMap properties = battery(40, 50, 2);
+    const QString path = upower->addDevice("BAT0", properties);
+    WMain w;
+    w.timeout();
+    QCOMPARE(windowTray(w)->icon().name(), QString("dialog-warning"));
+    auto *page = w.findChild<WBattery *>();
+    QLabel *charge = nullptr;
+    for (QLabel *label : page->findChildren<QLabel *>()) {
+        if (label->text().endsWith('%'))
+            charge = label;
+    }
+    QVERIFY(charge);
+    QCOMPARE(charge->text(), QString("80%"));
+
+    upower->kill();
+    w.timeout();
+    QCOMPARE(windowTray(w)->icon().name(), QString("power"));
+    QCOMPARE(consoleKit->stops(), 0);
+
+    upower = std::make_unique<UPowerMock>();
+    QVERIFY(upower->start());
+    QCOMPARE(upower->addDevice("BAT0", properties), path);
+    w.timeout();
+    QCOMPARE(windowTray(w)->icon().name(), QString("dialog-warning"));
+
+    upower->changeDevice(path, {{"Energy", 15.0}});
+    QTRY_COMPARE(charge->text(), QString("30%"));
+}
+
+void TestRobustness::shutdownWithoutConsoleKitReturnsPromptly()
+{
+    consoleKit.reset();
+    WMain w;
+    QElapsedTimer clock;
+    clock.start();
+    w.executeAction("shutdown");
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestRobustness::damagedSettings_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("stops");
+
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.append(char((i * 7919) % 256));
+    QTest::newRow("binary garbage") << garbage << "" << 1;
+    QTest::newRow("broken syntax")
+            << QByteArray("[Control\n==\n\\\\\\\n[[[]]\nTime=@Variant(\\0\n") << "" << 1;
+    const QByteArray wrongTypes =
+            "[Control]\n"
+            "Battery\\org\\freedesktop\\UPower\\devices\\BAT0\\CriticalChargeLevel=abc\n"
+            "Battery\\org\\freedesktop\\UPower\\devices\\BAT0\\CriticalAction=@Variant("
+            "\\0\\0\\0\\x7f)\n"
+            "Scheduling\\shutdown\\Enabled=maybe\n"
+            "Scheduling\\shutdown\\Time=25:99\n"
+            "[WexIntegration]\nGeometry\\WMain=@ByteArray(nonsense)\n";
+    // The level reads as 0: a battery at 5 % is above it.
+    QTest::newRow("wrong types") << wrongTypes << "" << 0;
+    QTest::newRow("out of range") << QByteArray(
+            "[Control]\n"
+            "Battery\\org\\freedesktop\\UPower\\devices\\BAT0\\CriticalChargeLevel=-2147483648\n"
+            "Scheduling\\shutdown\\Enabled=true\n"
+            "Scheduling\\shutdown\\Time=@Variant(\\0\\0\\0\\xf\\xff\\xff\\xff\\xff)\n")
+                                  << "" << 0;
+    QTest::newRow("file is a folder") << QByteArray() << "folder" << 1;
+    QTest::newRow("read-only settings folder") << QByteArray() << "blocked" << 1;
+}
+
+void TestRobustness::damagedSettings()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, damage);
+    QFETCH(int, stops);
+
+    const QString file = settingsFile();
+    const QString folder = QFileInfo(file).absolutePath();
+    QDir(folder).removeRecursively();
+    QFile::remove(folder);
+    if (damage == "blocked") {
+        // A plain file where the folder should be: nothing can be written.
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(folder));
+        if (damage == "folder") {
+            QVERIFY(QDir().mkpath(file));
+        } else {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contents);
+        }
+    }
+
+    const QString path = upower->addDevice("BAT0", battery(2.5, 50, 2)); // 5 %
+    {
+        WMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.timeout();
+        auto *row = w.findChild<BatteryControlWidget *>();
+        QVERIFY(row);
+        const auto lists = row->findChildren<QComboBox *>();
+        // Whatever the store holds, a list shows a value it offers or none.
+        QVERIFY(lists[0]->currentIndex() >= -1 && lists[0]->currentIndex() < 4);
+        QVERIFY(lists[1]->currentIndex() >= -1 && lists[1]->currentIndex() < 2);
+    }
+    // No row was touched, so nothing but the window's geometry was written.
+    QSettings settings;
+    QStringList written = settings.allKeys();
+    written.removeAll("WexIntegration/Geometry/WMain");
+    for (const QString &key : written)
+        QVERIFY2(contents.contains(key.section('/', -1).toUtf8()), qPrintable(key));
+    if (!damage.isEmpty()) {
+        QVERIFY(!QFileInfo(file).isFile() || damage == "folder");
+    }
+    QCOMPARE(consoleKit->stops(), stops);
+}
+
+QTEST_MAIN(TestRobustness)
+#include "tst_robustness.moc"
