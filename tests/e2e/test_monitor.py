@@ -1,0 +1,134 @@
+'''The power monitor of the real program, run after run: line-power
+messages on the desktop and the critical-charge shutdown, observed through
+the notification daemon and the ConsoleKit stand-in.'''
+
+import os
+import sys
+import unittest
+
+# The helpers live beside the harness, whatever PYTHONPATH says.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'harness'))
+import wextest as w  # noqa: E402
+
+DOWN = 'Power manager|Power is down'
+UP = 'Power manager|Power is up'
+
+
+class LinePowerAndCriticalCharge(unittest.TestCase):
+    '''One program through a power cut: a battery and a UPS start charging,
+    then discharge (the battery at its critical level of 10 %, the UPS just
+    above it), then the power comes back.'''
+
+    @classmethod
+    def setUpClass(cls):
+        w.install_icon_theme()
+        cls.desktop = w.Desktop()
+        cls.upower = w.UPower()
+        cls.consolekit = w.ConsoleKit()
+        cls.low = cls.upower.add_battery('LOW', 10, w.CHARGING)
+        cls.other = cls.upower.add_battery('OTHER', 11, w.CHARGING, w.UPS)
+        cls.program = w.Program()
+        cls.program.window()  # the start is over, the monitor runs from here on
+        cls.window_item = w.wait_until(cls.desktop.window_items, 10, what="the window's item")[0]
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.stop()
+        cls.consolekit.stop()
+        cls.upower.stop()
+        cls.desktop.stop()
+
+    def assert_run(self, messages, stops, icon):
+        self.assertEqual(self.desktop.messages(), messages)
+        self.assertEqual(self.consolekit.stops(), stops)
+        self.assertEqual(self.window_item.icon_name(), icon)
+
+    def test_1_charging_at_the_level_does_nothing(self):
+        self.upower.wait_for_monitor_run()
+        self.assert_run([], 0, 'power')
+
+    def test_2_power_cut(self):
+        self.upower.set_state(self.low, w.DISCHARGING)
+        self.upower.set_state(self.other, w.DISCHARGING)
+        self.upower.wait_for_monitor_run()
+        w.wait_until(self.desktop.messages, 3, what='a message')
+        self.assert_run([DOWN], 1, 'dialog-warning')
+        self.assertEqual(self.desktop.notifications()[0][2:], ('dialog-warning', 10000))
+        self.assertIn('would shut the machine down', self.consolekit.output())
+
+        # Still at the level: the next run shuts down again; the message
+        # is not repeated.
+        self.upower.wait_for_monitor_run()
+        self.assert_run([DOWN], 2, 'dialog-warning')
+
+    def test_3_power_back(self):
+        self.upower.set_state(self.low, w.CHARGING)
+        self.upower.set_state(self.other, w.FULLY_CHARGED)
+        self.upower.wait_for_monitor_run()
+        w.wait_until(lambda: len(self.desktop.messages()) > 1, 3, what='a second message')
+        self.assert_run([DOWN, UP], 2, 'power')
+        self.assertEqual(self.desktop.notifications()[1][2:], ('dialog-information', 10000))
+
+        self.upower.wait_for_monitor_run()
+        self.assert_run([DOWN, UP], 2, 'power')
+        self.assertTrue(self.program.running())
+
+
+class StoredActionsAndSchedules(unittest.TestCase):
+    '''Critical levels and actions, and schedules, read from the settings
+    file: written before the start, then changed between two runs.'''
+
+    @classmethod
+    def setUpClass(cls):
+        if w.time_of_day_in(120) is None:
+            raise unittest.SkipTest('schedules do not wrap at midnight')
+        cls.upower = w.UPower()
+        cls.consolekit = w.ConsoleKit()
+        cls.bat = cls.upower.add_battery('BAT0', 20, w.DISCHARGING)
+        cls.ups = cls.upower.add_battery('UPS0', 30, w.DISCHARGING, w.UPS)
+        cls.write(bat_level=25, suspend=(True, 3), shutdown=(True, 75))
+        cls.program = w.Program()
+        cls.program.window()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.stop()
+        cls.consolekit.stop()
+        cls.upower.stop()
+
+    @classmethod
+    def write(cls, bat_level, suspend, shutdown):
+        '''Stores the critical levels and the schedules (enabled, seconds
+        from now) as the settings panel would.'''
+        values = {
+            w.battery_key(cls.bat, 'CriticalChargeLevel'): str(bat_level),
+            w.battery_key(cls.bat, 'CriticalAction'): 'hibernate',
+            w.battery_key(cls.ups, 'CriticalChargeLevel'): '50',
+            w.battery_key(cls.ups, 'CriticalAction'): '*',
+        }
+        for action, (enabled, seconds) in (('suspend', suspend), ('shutdown', shutdown)):
+            at = w.time_of_day_in(seconds)
+            values[w.schedule_key(action, 'Enabled')] = 'true' if enabled else 'false'
+            values[w.schedule_key(action, 'Time')] = w.qtime_value(at.hour, at.minute, at.second)
+        w.write_settings(values)
+
+    def test_stored_actions_and_due_schedules_run(self):
+        self.upower.wait_for_monitor_run()
+        # The critical battery first, then the schedules. The UPS does
+        # nothing at its level and the shutdown is more than a minute ahead.
+        w.wait_until(lambda: len(self.upower.sleep_requests()) >= 2, 3, what='two requests')
+        self.assertEqual(self.upower.sleep_requests(), ['Hibernate', 'Suspend'])
+        self.assertEqual(self.consolekit.stops(), 0)
+        self.assertIn('would hibernate', self.upower.output())
+
+        # Read again at every run: the battery's level below its charge,
+        # the suspend switched off and the shutdown due in under a minute.
+        self.write(bat_level=15, suspend=(False, 0), shutdown=(True, 50))
+        self.upower.wait_for_monitor_run()
+        w.wait_until(self.consolekit.stops, 3, what='a shutdown')
+        self.assertEqual(self.consolekit.stops(), 1)
+        self.assertEqual(self.upower.sleep_requests(), ['Hibernate', 'Suspend'])
+
+
+if __name__ == '__main__':
+    unittest.main(verbosity=2)

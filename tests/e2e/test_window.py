@@ -1,0 +1,119 @@
+'''The main window of the real program under a window manager: its pages,
+a single instance that raises the window on later starts, closing, and the
+geometry kept from one start to the next.'''
+
+import os
+import sys
+import time
+import unittest
+
+# The helpers live beside the harness, whatever PYTHONPATH says.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'harness'))
+import wextest as w  # noqa: E402
+
+GEOMETRY_KEY = 'WexIntegration/Geometry/WMain'
+
+
+def setUpModule():
+    w.expose_accessibility()
+
+
+class WithoutUPower(unittest.TestCase):
+    def test_window_opens_on_no_batteries(self):
+        program = w.Program()
+        try:
+            window = program.window(5)
+            self.assertLess(time.monotonic() - program.started, 3)
+            self.assertEqual(w.xdotool('getwindowname', window), 'Power management')
+            root = program.accessible()
+            self.assertTrue(root.find_all(role='label', name='No batteries detected',
+                                          showing=True))
+            self.assertEqual(root.find_all(role='page tab list', showing=True), [])
+            self.assertTrue(program.running())
+        finally:
+            program.stop()
+
+
+class SingleInstanceAndGeometry(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.upower = w.UPower()
+        cls.upower.add_battery('BAT0', 80, w.CHARGING)
+        cls.program = w.Program()
+        cls.window = cls.program.window()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.program.stop()
+        cls.upower.stop()
+
+    def minimise_and_start_again(self):
+        w.xdotool('windowminimize', '--sync', self.window)
+        self.assertFalse(w.is_viewable(self.window))
+        self.assertNotEqual(w.active_window(), self.window)
+
+        second = w.Program()
+        self.assertEqual(second.wait(1), 0)
+        w.wait_until(lambda: w.is_viewable(self.window), 3, what='the window to show again')
+        w.wait_until(lambda: w.active_window() == self.window, 3,
+                     what='the window to become active')
+        self.assertEqual(w.find_windows(second.pid), [])
+        second.stop()
+        self.assertTrue(self.program.running())
+
+    def test_1_settings_and_battery_tabs(self):
+        root = self.program.accessible()
+        tabs = w.tab_names(root)
+        self.assertIn(['Settings', 'Model BAT0'], tabs)
+        self.assertIn(['Battery', 'Scheduling'], tabs)
+        self.assertEqual(root.find_all(role='label', name='No batteries detected', showing=True),
+                         [])
+
+    def test_2_second_start_raises_the_window(self):
+        self.minimise_and_start_again()
+
+    def test_3_third_start_raises_it_too(self):
+        self.minimise_and_start_again()
+
+    def test_4_geometry_survives_a_restart(self):
+        w.xdotool('windowmove', '--sync', self.window, 210, 160)
+        w.xdotool('windowsize', '--sync', self.window, 640, 480)
+        w.wait_until(lambda: w.geometry(self.window)[2:] == (640, 480), 3, what='the new size')
+        moved = w.geometry(self.window)
+
+        # The window manager's close, through its key on the active window.
+        w.xdotool('windowactivate', '--sync', self.window)
+        w.xdotool('key', 'alt+F4')
+        self.assertEqual(self.program.wait(5), 0)
+        self.assertIn(GEOMETRY_KEY, w.read_settings(), 'no geometry stored on closing')
+        stored = w.read_settings()[GEOMETRY_KEY]
+        self.assertTrue(stored.startswith('@ByteArray('), stored)
+
+        again = w.Program()
+        try:
+            window = again.window()
+            w.wait_until(lambda: w.geometry(window) == moved, 3,
+                         what='the geometry %s (have %s)' % (moved, w.geometry(window)))
+
+            # Elsewhere, then out through the File menu.
+            w.xdotool('windowmove', '--sync', window, 40, 50)
+            w.wait_until(lambda: w.geometry(window)[:2] != moved[:2], 3, what='the move')
+            moved_again = w.geometry(window)
+            w.xdotool('windowactivate', '--sync', window)
+            w.xdotool('key', '--delay', '200', 'alt+f', 'x')
+            self.assertEqual(again.wait(5), 0)
+            self.assertNotEqual(w.read_settings().get(GEOMETRY_KEY), stored)
+        finally:
+            again.stop()
+
+        third = w.Program()
+        try:
+            window = third.window()
+            w.wait_until(lambda: w.geometry(window) == moved_again, 3,
+                         what='the geometry %s (have %s)' % (moved_again, w.geometry(window)))
+        finally:
+            third.stop()
+
+
+if __name__ == '__main__':
+    unittest.main(verbosity=2)

@@ -1,0 +1,681 @@
+'''Helpers for the end-to-end tests of wex-power (and scripts/screenshots).
+
+The tests run under run-with-buses: private system and session buses, a
+home of their own and an X server. These helpers start the mocked services
+(UPower, ConsoleKit, a StatusNotifierWatcher and a notification daemon),
+start the real program and watch it only from outside: its tray items and
+messages over D-Bus, the calls the mocks record, its settings file, its
+windows through xdotool and xwininfo, and its widgets through the AT-SPI
+accessibility interface Qt exports on the session bus.
+'''
+
+import datetime
+import html
+import json
+import os
+import re
+import subprocess
+import time
+
+import dbus
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+TEMPLATES = os.path.join(HERE, 'templates')
+MOCK_IFACE = 'org.freedesktop.DBus.Mock'
+PROPS_IFACE = 'org.freedesktop.DBus.Properties'
+SNI_IFACE = 'org.kde.StatusNotifierItem'
+SNI_PATH = '/StatusNotifierItem'
+UPOWER = 'org.freedesktop.UPower'
+UPOWER_PATH = '/org/freedesktop/UPower'
+DEVICE_PREFIX = '/org/freedesktop/UPower/devices/'
+WINDOW_TITLE = 'Power management'
+
+# Icon names the program asks the theme for.
+ICON_NAMES = ['application-exit', 'power', 'preferences-system', 'battery', 'dialog-warning',
+              'connect_no', 'connect_established', 'ok', 'korganizer']
+
+# UPower device types and states.
+LINE_POWER, BATTERY, UPS, MOUSE = 1, 2, 3, 5
+CHARGING, DISCHARGING, FULLY_CHARGED = 1, 2, 4
+
+# The power monitor's period in the program.
+MONITOR_SECONDS = 5
+
+
+def binary():
+    return os.environ['WEX_POWER_BINARY']
+
+
+def wait_until(predicate, timeout=10.0, interval=0.05, what='condition'):
+    '''Polls predicate until it answers something true and returns that.'''
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise AssertionError('timed out after %.1f s waiting for %s' % (timeout, what))
+        time.sleep(interval)
+
+
+def system_bus():
+    return dbus.SystemBus()
+
+
+def session_bus():
+    return dbus.SessionBus()
+
+
+def bus_daemon(bus):
+    return dbus.Interface(bus.get_object('org.freedesktop.DBus', '/org/freedesktop/DBus'),
+                          'org.freedesktop.DBus')
+
+
+def name_has_owner(bus, name):
+    return bool(bus_daemon(bus).NameHasOwner(name))
+
+
+def temporary_path(stem):
+    folder = os.environ.get('TMPDIR', '/tmp')
+    return os.path.join(folder, '%s-%d-%d' % (stem, os.getpid(), time.monotonic_ns()))
+
+
+# ---------------------------------------------------------------- mocks
+
+class Mock:
+    '''A python3-dbusmock service started from a template; its output (what
+    the stand-ins print) goes to a file.'''
+
+    def __init__(self, template, bus_name, main_path, system, parameters=None):
+        if template.endswith('.py') and not os.path.isabs(template):
+            template = os.path.join(TEMPLATES, template)
+        self.bus_name = bus_name
+        self.main_path = main_path
+        self.system = system
+        log = temporary_path(bus_name)
+        argv = ['/usr/bin/python3', '-m', 'dbusmock', '--system' if system else '--session',
+                '--template', template, '-l', log + '.calls']
+        if parameters:
+            argv += ['-p', json.dumps(parameters)]
+        self.output_path = log + '.out'
+        self._output = open(self.output_path, 'w')
+        self.process = subprocess.Popen(argv, stdout=self._output, stderr=subprocess.STDOUT)
+        wait_until(lambda: self.process.poll() is not None or name_has_owner(self.bus(), bus_name),
+                   15, what=bus_name)
+        if self.process.poll() is not None:
+            raise RuntimeError('the %s stand-in failed:\n%s' % (bus_name, self.output()))
+        # dbusmock owns the name before the template has loaded; it answers
+        # calls only once it has, so one call makes sure all is there.
+        self.mock().GetCalls()
+
+    def bus(self):
+        return system_bus() if self.system else session_bus()
+
+    def object(self, path=None):
+        return self.bus().get_object(self.bus_name, path or self.main_path, introspect=False)
+
+    def mock(self, path=None):
+        return dbus.Interface(self.object(path), MOCK_IFACE)
+
+    def calls(self, method, path=None):
+        '''The argument lists of every recorded call of method.'''
+        return [list(args) for _, args in self.mock(path).GetMethodCalls(method)]
+
+    def method_names(self, path=None):
+        '''The names of the recorded calls, in order.'''
+        return [str(call[1]) for call in self.mock(path).GetCalls()]
+
+    def output(self):
+        with open(self.output_path) as f:
+            return f.read()
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self._output.close()
+
+
+class UPower(Mock):
+    '''The UPower stand-in with the API the program was written for.'''
+
+    def __init__(self, can_hibernate=True, can_suspend=True, **parameters):
+        parameters.update(CanHibernate=can_hibernate, CanSuspend=can_suspend)
+        super().__init__('upower_old.py', UPOWER, UPOWER_PATH, True, parameters)
+
+    def add_battery(self, name, percent, state, device_type=BATTERY, announce=False, **extra):
+        '''Adds a device of 50 Wh design energy charged to percent and
+        returns its object path; with announce, emits DeviceAdded too.'''
+        path = DEVICE_PREFIX + name
+        props = battery_properties(name, percent, state, device_type)
+        props.update(extra)
+        self.mock().AddDevice(path, dbus.Dictionary(props, signature='sv'))
+        if announce:
+            self.mock().EmitDeviceAdded(path)
+        return path
+
+    def change(self, path, **properties):
+        '''Changes device properties and emits the device's Changed signal.'''
+        self.mock().ChangeDevice(path, dbus.Dictionary(properties, signature='sv'))
+
+    def set_properties(self, path, **properties):
+        '''Changes device properties without any signal.'''
+        self.mock().SetDeviceProperties(path, dbus.Dictionary(properties, signature='sv'))
+
+    def set_state(self, path, state, percent=None):
+        '''Silently changes the state (and the charge): only the monitor,
+        which asks every few seconds, notices.'''
+        props = {'State': dbus.UInt32(state)}
+        if percent is not None:
+            props.update(charge_properties(percent))
+        self.set_properties(path, **props)
+
+    def remove(self, path):
+        self.mock().RemoveDevice(path)
+
+    def sleep_requests(self):
+        '''The Hibernate and Suspend calls received, in order.'''
+        return [m for m in self.method_names() if m in ('Hibernate', 'Suspend')]
+
+    def enumerations(self):
+        return self.method_names().count('EnumerateDevices')
+
+    def wait_for_monitor_run(self, settle=1.0):
+        '''Waits for the next run of the program's power monitor, which
+        starts by listing the devices, and for that run to be over; changes
+        made afterwards show at the run after it.'''
+        before = self.enumerations()
+        wait_until(lambda: self.enumerations() > before, MONITOR_SECONDS + 3, 0.05,
+                   'a run of the power monitor')
+        time.sleep(settle)
+
+
+def charge_properties(percent):
+    return {'Energy': dbus.Double(50.0 * percent / 100), 'Percentage': dbus.Double(percent)}
+
+
+def battery_properties(name, percent, state, device_type=BATTERY):
+    props = {
+        'Type': dbus.UInt32(device_type), 'State': dbus.UInt32(state),
+        'Model': dbus.String('Model ' + name), 'Serial': dbus.String('SN-' + name),
+        'Vendor': dbus.String('Vendor ' + name), 'NativePath': dbus.String('/sys/fake/' + name),
+        'Technology': dbus.UInt32(1), 'IsPresent': dbus.Boolean(True),
+        'EnergyFull': dbus.Double(50.0), 'EnergyFullDesign': dbus.Double(50.0),
+        'TimeToEmpty': dbus.Int64(3600), 'TimeToFull': dbus.Int64(1800),
+    }
+    props.update(charge_properties(percent))
+    return props
+
+
+class ConsoleKit(Mock):
+    def __init__(self):
+        super().__init__('consolekit.py', 'org.freedesktop.ConsoleKit',
+                         '/org/freedesktop/ConsoleKit/Manager', True)
+
+    def stops(self):
+        return self.method_names().count('Stop')
+
+
+# -------------------------------------------------------- tray, messages
+
+class Desktop:
+    '''A tray host (StatusNotifierWatcher) and a notification daemon on the
+    session bus: Qt then shows its tray icons as StatusNotifierItems and
+    its tray messages as notifications. Start it before the program.'''
+
+    def __init__(self):
+        self.watcher = Mock('statusnotifierwatcher.py', 'org.kde.StatusNotifierWatcher',
+                            '/StatusNotifierWatcher', False)
+        self.notifier = Mock('notification_daemon', 'org.freedesktop.Notifications',
+                             '/org/freedesktop/Notifications', False)
+
+    def registered(self):
+        '''Every service that ever registered an item.'''
+        return [str(s) for s in self.watcher.mock().RegisteredItems()]
+
+    def items(self):
+        '''The registered items whose service is still on the bus.'''
+        bus = session_bus()
+        return [TrayItem(s) for s in self.registered() if name_has_owner(bus, s)]
+
+    def tool_tips(self):
+        '''{item: tool tip title} of the items on the bus.'''
+        result = {}
+        for item in self.items():
+            try:
+                result[item] = item.tool_tip()[0]
+            except dbus.DBusException:
+                pass  # gone since it was listed
+        return result
+
+    def window_items(self):
+        return [item for item, tip in self.tool_tips().items() if tip == WINDOW_TITLE]
+
+    def battery_items(self):
+        '''{model: item} of the items whose tool tip is a battery's.'''
+        result = {}
+        for item, tip in self.tool_tips().items():
+            lines = dict(tooltip_lines(tip))
+            if 'Model:' in lines:
+                result[lines['Model:']] = item
+        return result
+
+    def notifications(self):
+        '''(summary, body, icon, timeout) of every Notify call, in order.'''
+        # Notify(app_name, replaces_id, app_icon, summary, body, actions, hints, timeout)
+        return [(str(a[3]), str(a[4]), str(a[2]), int(a[7])) for a in self.notifier.calls('Notify')]
+
+    def messages(self):
+        return ['%s|%s' % n[:2] for n in self.notifications()]
+
+    def stop(self):
+        self.watcher.stop()
+        self.notifier.stop()
+
+
+class TrayItem:
+    '''A StatusNotifierItem as a tray host sees it.'''
+
+    def __init__(self, service):
+        self.service = service
+
+    def __repr__(self):
+        return 'TrayItem(%s)' % self.service
+
+    def prop(self, name):
+        obj = session_bus().get_object(self.service, SNI_PATH, introspect=False)
+        return obj.Get(SNI_IFACE, name, dbus_interface=PROPS_IFACE)
+
+    def alive(self):
+        return name_has_owner(session_bus(), self.service)
+
+    def tool_tip(self):
+        '''(title, text) of the ToolTip (icon name, pixmaps, title, text).'''
+        tip = self.prop('ToolTip')
+        return str(tip[2]), str(tip[3])
+
+    def icon_name(self):
+        return str(self.prop('IconName'))
+
+    def pixmaps(self):
+        '''{side: Image} of the square IconPixmap images.'''
+        result = {}
+        for width, height, data in self.prop('IconPixmap'):
+            if width == height:
+                result[int(width)] = Image(int(width), int(height), bytes(data))
+        return result
+
+
+def tooltip_lines(text):
+    '''The lines of a rich-text tool tip as (bold label, rest) pairs, the
+    text unescaped; a line without a bold start has an empty label.'''
+    # Qt writes <b> back as a span of weight 600.
+    bold_start = re.compile(r'\s*<(?:b|span style="[^"]*font-weight:(?:600|700|bold)[^"]*")>'
+                            r'(.*?)</(?:b|span)>(.*)', re.S)
+
+    def plain(markup):
+        return html.unescape(re.sub(r'<[^>]*>', '', markup)).strip()
+
+    lines = []
+    for paragraph in re.findall(r'<p[^>]*>(.*?)</p>', text, re.S):
+        bold = bold_start.match(paragraph)
+        label, rest = (bold.group(1), bold.group(2)) if bold else ('', paragraph)
+        lines.append((plain(label), plain(rest)))
+    return lines
+
+
+class Image:
+    '''An ARGB32 image in network byte order, as StatusNotifierItems send.'''
+
+    def __init__(self, width, height, data):
+        if len(data) != width * height * 4:
+            raise AssertionError('%dx%d pixmap with %d bytes' % (width, height, len(data)))
+        self.width = width
+        self.height = height
+        self.data = data
+
+    def pixel(self, x, y):
+        '''(red, green, blue, alpha) at x, y.'''
+        i = (y * self.width + x) * 4
+        a, r, g, b = self.data[i:i + 4]
+        return (r, g, b, a)
+
+    def rows(self):
+        '''The colour of each row from the top, or None for a row that is
+        not of one colour.'''
+        result = []
+        for y in range(self.height):
+            colours = {self.pixel(x, y) for x in range(self.width)}
+            result.append(colours.pop() if len(colours) == 1 else None)
+        return result
+
+    def rgba(self):
+        '''The pixels as RGBA bytes (ImageMagick: -size WxH -depth 8 rgba:FILE).'''
+        out = bytearray(len(self.data))
+        out[0::4] = self.data[1::4]
+        out[1::4] = self.data[2::4]
+        out[2::4] = self.data[3::4]
+        out[3::4] = self.data[0::4]
+        return bytes(out)
+
+
+def expected_gauge_rows(side, percent):
+    '''The rows of a charge gauge from the top: the uncharged part in
+    translucent blue, the charged rows at the bottom in a colour running
+    from red through yellow to green.'''
+    charged = int(side * percent / 100)
+    if percent > 50:
+        red, green = int(max(0.0, (100 - percent) / 50 * 255)), 255
+    else:
+        red, green = 255, int(max(0.0, percent / 50 * 255))
+    return [(0, 0, 255, 128)] * (side - charged) + [(red, green, 0, 255)] * charged
+
+
+def install_icon_theme():
+    '''Gives every icon name the program uses a plain 16-pixel PNG in the
+    fallback theme (hicolor) of the private home: on X without a desktop Qt
+    looks names up there, and a tray item then carries the name.'''
+    theme = os.path.join(os.environ['XDG_DATA_HOME'], 'icons', 'hicolor')
+    folder = os.path.join(theme, '16x16', 'apps')
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(theme, 'index.theme'), 'w') as f:
+        f.write('[Icon Theme]\nName=hicolor\nDirectories=16x16/apps\n\n'
+                '[16x16/apps]\nSize=16\nType=Fixed\n')
+    for index, name in enumerate(ICON_NAMES):
+        hue = index * 100 // len(ICON_NAMES)
+        subprocess.run(['/usr/bin/convert', '-size', '16x16', 'xc:hsb(%d%%,100%%,80%%)' % hue,
+                        os.path.join(folder, name + '.png')], check=True)
+
+
+# ------------------------------------------------------------- settings
+
+def settings_path():
+    return os.path.join(os.environ['XDG_CONFIG_HOME'], 'wex', 'wex-power.conf')
+
+
+def battery_key(device_path, leaf):
+    '''A battery's settings key (QSettings folds the double slash).'''
+    return 'Control/Battery' + device_path + '/' + leaf
+
+
+def schedule_key(action, leaf):
+    return 'Control/Scheduling/%s/%s' % (action, leaf)
+
+
+def qtime_value(hour, minute, second=0):
+    '''A QTime as QSettings writes it into an INI file: "@Variant(" and the
+    QVariant in a QDataStream of version Qt 4.0 (type 15, milliseconds since
+    midnight), escaped the way QSettings escapes INI values.'''
+    ms = ((hour * 60 + minute) * 60 + second) * 1000
+    stream = b'\x00\x00\x00\x0f' + ms.to_bytes(4, 'big')
+    return ini_escaped('@Variant(' + stream.decode('latin-1') + ')')
+
+
+def ini_escaped(text):
+    '''A value escaped as QSettings writes Latin-1 text into an INI file.'''
+    named = {'\a': '\\a', '\b': '\\b', '\f': '\\f', '\n': '\\n', '\r': '\\r',
+             '\t': '\\t', '\v': '\\v', '"': '\\"', '\\': '\\\\'}
+    out = []
+    quote = False
+    escape_hex_digit = False
+    for ch in text:
+        code = ord(ch)
+        quote = quote or ch in ';,='
+        # After a numeric escape a hex digit would read as part of it.
+        if escape_hex_digit and ch in '0123456789abcdefABCDEF':
+            out.append('\\x%x' % code)
+            continue
+        escape_hex_digit = False
+        if code == 0:
+            out.append('\\0')
+            escape_hex_digit = True
+        elif ch in named:
+            out.append(named[ch])
+        elif code <= 0x1f or code >= 0x7f:
+            out.append('\\x%x' % code)
+            escape_hex_digit = True
+        else:
+            out.append(ch)
+    result = ''.join(out)
+    if quote or result.startswith(' ') or result.endswith(' '):
+        result = '"' + result + '"'
+    return result
+
+
+def write_settings(values):
+    '''Writes the settings file from {key: INI text}, keys with slashes;
+    their first part becomes the section, as with QSettings.'''
+    sections = {}
+    for key, value in values.items():
+        section, _, rest = key.partition('/') if '/' in key else ('General', '', key)
+        sections.setdefault(section, []).append((rest.replace('/', '\\'), value))
+    os.makedirs(os.path.dirname(settings_path()), exist_ok=True)
+    with open(settings_path(), 'w', encoding='latin-1') as f:
+        for section, entries in sections.items():
+            f.write('[%s]\n' % section)
+            f.writelines('%s=%s\n' % entry for entry in entries)
+            f.write('\n')
+
+
+def read_settings():
+    '''The settings file as {key: INI text}, keys with slashes.'''
+    result = {}
+    if not os.path.exists(settings_path()):
+        return result
+    section = 'General'
+    with open(settings_path(), encoding='latin-1') as f:
+        for line in f:
+            line = line.rstrip('\n')
+            if line.startswith('[') and line.endswith(']'):
+                section = line[1:-1]
+            elif '=' in line:
+                key, _, value = line.partition('=')
+                key = key.replace('\\', '/')
+                result[key if section == 'General' else section + '/' + key] = value
+    return result
+
+
+# ------------------------------------------------------------- program
+
+class Program:
+    '''One start of the real binary; its output goes to a file.'''
+
+    def __init__(self, *args, env=None):
+        self.log_path = temporary_path('wex-power') + '.log'
+        self._log = open(self.log_path, 'w')
+        self.started = time.monotonic()
+        self.process = subprocess.Popen([binary()] + list(args), stdout=self._log,
+                                        stderr=subprocess.STDOUT, env=env)
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def output(self):
+        with open(self.log_path) as f:
+            return f.read()
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait(self, timeout):
+        '''The exit status; fails when the program runs on past timeout.'''
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError('wex-power still runs after %s s' % timeout) from None
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self._log.close()
+
+    def window(self, timeout=10):
+        '''The X window id of the main window, once it is viewable.'''
+        window = wait_until(lambda: find_window(self.pid), timeout, what='the main window')
+        wait_until(lambda: is_viewable(window), timeout, what='the main window to show')
+        return window
+
+    def accessible(self, timeout=10):
+        '''The root of the program's accessibility tree (see expose_accessibility()).'''
+        return wait_until(lambda: accessibility_root(self.pid), timeout,
+                          what='the accessibility tree of wex-power')
+
+
+# ------------------------------------------------------------- windows
+
+def xdotool(*args):
+    result = subprocess.run(['xdotool'] + [str(a) for a in args], capture_output=True, text=True)
+    if result.returncode != 0:
+        raise AssertionError('xdotool %s failed: %s' % (' '.join(map(str, args)), result.stderr))
+    return result.stdout.strip()
+
+
+def find_windows(pid, title=WINDOW_TITLE):
+    out = subprocess.run(['xdotool', 'search', '--all', '--pid', str(pid), '--name',
+                          '^%s$' % re.escape(title)], capture_output=True, text=True).stdout
+    return [int(w) for w in out.split()]
+
+
+def find_window(pid, title=WINDOW_TITLE):
+    windows = find_windows(pid, title)
+    return windows[0] if windows else None
+
+
+def window_info(window):
+    '''xwininfo of a window as a dict ("Absolute upper-left X", "Width", "Map State", ...).'''
+    out = subprocess.run(['xwininfo', '-id', str(window)], capture_output=True, text=True,
+                         check=True).stdout
+    info = {}
+    for line in out.splitlines():
+        key, sep, value = line.strip().partition(':')
+        if sep:
+            info[key.strip()] = value.strip()
+    return info
+
+
+def geometry(window):
+    '''(x, y, width, height) of a window on the screen.'''
+    info = window_info(window)
+    return (int(info['Absolute upper-left X']), int(info['Absolute upper-left Y']),
+            int(info['Width']), int(info['Height']))
+
+
+def is_viewable(window):
+    return window_info(window).get('Map State') == 'IsViewable'
+
+
+def active_window():
+    result = subprocess.run(['xdotool', 'getactivewindow'], capture_output=True, text=True)
+    return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
+
+
+# -------------------------------------------------------- accessibility
+
+ATSPI_ROOT = '/org/a11y/atspi/accessible/root'
+ACCESSIBLE_IFACE = 'org.a11y.atspi.Accessible'
+STATE_FOCUSED = 12  # Qt marks the current tab of a tab bar so
+STATE_SHOWING = 25
+
+
+def expose_accessibility():
+    '''Names the session bus as the accessibility bus on the X root window:
+    a Qt program started afterwards exports its widgets there over AT-SPI.'''
+    subprocess.run(['xprop', '-root', '-f', 'AT_SPI_BUS', '8s', '-set', 'AT_SPI_BUS',
+                    os.environ['DBUS_SESSION_BUS_ADDRESS']], check=True)
+
+
+def accessibility_root(pid):
+    '''The accessibility root of process pid, or None while it has none.'''
+    bus = session_bus()
+    daemon = bus_daemon(bus)
+    for name in daemon.ListNames():
+        if not name.startswith(':'):
+            continue
+        try:
+            if daemon.GetConnectionUnixProcessID(name) != pid:
+                continue
+            root = Accessible(bus, name, ATSPI_ROOT)
+            if root.children():
+                return root
+        except dbus.DBusException:
+            continue
+    return None
+
+
+class Accessible:
+    '''One node of an AT-SPI accessibility tree.'''
+
+    def __init__(self, bus, service, path):
+        self.bus = bus
+        self.service = str(service)
+        self.path = str(path)
+        self.object = bus.get_object(self.service, self.path, introspect=False)
+        self.iface = dbus.Interface(self.object, ACCESSIBLE_IFACE)
+
+    def __repr__(self):
+        return '<%s %r>' % (self.role(), self.name())
+
+    def name(self):
+        return str(self.object.Get(ACCESSIBLE_IFACE, 'Name', dbus_interface=PROPS_IFACE))
+
+    def role(self):
+        return str(self.iface.GetRoleName())
+
+    def states(self):
+        low, high = self.iface.GetState()
+        bits = int(low) | (int(high) << 32)
+        return {i for i in range(64) if bits & (1 << i)}
+
+    def showing(self):
+        return STATE_SHOWING in self.states()
+
+    def children(self):
+        return [Accessible(self.bus, s, p) for s, p in self.iface.GetChildren()]
+
+    def walk(self):
+        yield self
+        for child in self.children():
+            yield from child.walk()
+
+    def find_all(self, role=None, name=None, showing=None):
+        return [node for node in self.walk()
+                if (role is None or node.role() == role)
+                and (name is None or node.name() == name)
+                and (showing is None or node.showing() == showing)]
+
+    def extents(self):
+        '''(x, y, width, height) on the screen.'''
+        x, y, w, h = self.object.GetExtents(dbus.UInt32(0),
+                                            dbus_interface='org.a11y.atspi.Component')
+        return int(x), int(y), int(w), int(h)
+
+    def click(self):
+        x, y, w, h = self.extents()
+        xdotool('mousemove', '--sync', x + w // 2, y + h // 2, 'click', 1)
+
+
+def tab_names(root):
+    '''The names of the tabs of each tab bar, the tab bars in tree order.'''
+    return [[tab.name() for tab in bar.children() if tab.role() == 'page tab']
+            for bar in root.find_all(role='page tab list')]
+
+
+# ------------------------------------------------------------------ time
+
+def time_of_day_in(seconds):
+    '''The wall-clock time seconds from now (None if that is past midnight,
+    where the program's schedules do not wrap).'''
+    then = datetime.datetime.now() + datetime.timedelta(seconds=seconds)
+    if then.date() != datetime.date.today():
+        return None
+    return then.time()
