@@ -11,7 +11,9 @@
 #include "wexintegration.h"
 
 #include <QDBusReply>
+#include <QPainter>
 #include <QSettings>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -45,6 +47,33 @@ QString tabTitle(const QWidget *page)
     return title.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+// Many icon themes have no "power": without an image of its own the tray
+// icon would not show at all, so a plain battery stands in for it.
+QIcon drawnPowerIcon()
+{
+    QIcon icon;
+    for (int side : {16, 22, 32, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal unit = side / 16.0;
+        painter.setPen(QPen(QColor(40, 40, 40), unit));
+        painter.setBrush(QColor(250, 250, 250));
+        painter.drawRoundedRect(QRectF(1.5 * unit, 3.5 * unit, 12 * unit, 9 * unit), unit, unit);
+        painter.fillRect(QRectF(13.5 * unit, 6 * unit, 1.5 * unit, 4 * unit), QColor(40, 40, 40));
+        painter.fillRect(QRectF(3 * unit, 5 * unit, 7 * unit, 6 * unit), QColor(60, 180, 60));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon powerIcon()
+{
+    const QString name = QStringLiteral("power");
+    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : drawnPowerIcon();
+}
+
 } // namespace
 
 WMain::WMain(QWidget *parent)
@@ -55,7 +84,7 @@ WMain::WMain(QWidget *parent)
     ui.setupUi(this);
 
     ui.aExit->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("power")));
+    setWindowIcon(powerIcon());
 
     trayIcon = new QSystemTrayIcon(windowIcon(), this);
     trayIcon->setToolTip(windowTitle());
@@ -194,14 +223,15 @@ void WMain::timeout()
 void WMain::reportLinePower(bool discharging)
 {
     if (!discharging) {
-        trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("power")));
+        trayIcon->setIcon(powerIcon());
         if (powerDown) {
             trayIcon->showMessage(tr("Power manager"), tr("Power is up"),
                                   QSystemTrayIcon::Information, messageDuration);
             powerDown = false;
         }
     } else {
-        trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("dialog-warning")));
+        trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("dialog-warning"),
+                                           style()->standardIcon(QStyle::SP_MessageBoxWarning)));
         if (!powerDown) {
             trayIcon->showMessage(tr("Power manager"), tr("Power is down"),
                                   QSystemTrayIcon::Warning, messageDuration);

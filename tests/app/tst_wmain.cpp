@@ -23,6 +23,7 @@ private slots:
     void initTestCase();
     void formObjectsAndTexts();
     void trayIconBeforeFirstTick();
+    void trayIconShowsWithoutThemeIcons();
     void opensWithoutUPowerAtOnce();
     void exitClosesWindow();
     void geometryIsSavedAndRestored();
@@ -89,6 +90,22 @@ void TestWMain::trayIconBeforeFirstTick()
     QVERIFY(trays.first()->isVisible());
     QVERIFY(!trays.first()->contextMenu());
     QCOMPARE(w.windowIcon().name(), QStringLiteral("power"));
+}
+
+void TestWMain::trayIconShowsWithoutThemeIcons()
+{
+    // Most themes lack "power"; the tray icon must not end up blank.
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeName(QStringLiteral("no-such-theme"));
+    {
+        WMain w;
+        auto *tray =
+                w.findChildren<QSystemTrayIcon *>(QString(), Qt::FindDirectChildrenOnly).value(0);
+        QVERIFY(!tray->icon().isNull());
+        QVERIFY(!tray->icon().pixmap(22).isNull());
+        QVERIFY(!w.windowIcon().isNull());
+    }
+    QIcon::setThemeName(theme);
 }
 
 void TestWMain::opensWithoutUPowerAtOnce()
