@@ -7,11 +7,17 @@ class OrgFreedesktopUPowerInterface;
 
 // The power actions the machine offers now, from identifier to display
 // text, in identifier order: "*" (nothing) and "shutdown" always,
-// "hibernate" and "suspend" when UPower says it can. Asks the daemon afresh
-// on every call.
+// "hibernate" and "suspend" when UPower says it can. A UPower without the
+// CanHibernate/CanSuspend properties (0.99 and later) or no UPower at all
+// leaves the answer to logind, whose "yes" or "challenge" offers the action;
+// logind is never asked while UPower answers. Asks afresh on every call.
 QMap<QString, QString> powerActions();
 
 // Carries out one action: "hibernate" and "suspend" are requested from
-// UPower without waiting for its answer; anything else shuts the machine
-// down through ConsoleKit and waits for the answer. Case-sensitive.
+// UPower without waiting for its answer, and from logind when that answer
+// says UPower has no such request or is not there; anything else shuts the
+// machine down through ConsoleKit, waiting for the answer, or through
+// logind when no ConsoleKit is there. Case-sensitive. logind is never
+// waited for. Answers that come later are taken by objects owned by
+// upower: the fallback to logind needs the proxy to live until then.
 void executePowerAction(OrgFreedesktopUPowerInterface &upower, const QString &action);

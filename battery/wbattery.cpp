@@ -6,6 +6,7 @@
 #include "wexiconlabel.h"
 
 #include <QBoxLayout>
+#include <QDBusConnection>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -83,6 +84,11 @@ WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
             new OrgFreedesktopUPowerDeviceInterface(QStringLiteral("org.freedesktop.UPower"),
                                                     objectPath, QDBusConnection::systemBus(), this);
     connect(device, &OrgFreedesktopUPowerDeviceInterface::Changed, this, &WBattery::changed);
+    // UPower 0.99 dropped Changed and tells of changes only this way.
+    QDBusConnection::systemBus().connect(
+            QStringLiteral("org.freedesktop.UPower"), objectPath,
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
+            this, SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
 
     const QString model = device->model();
     setWindowTitle(model);
@@ -229,4 +235,15 @@ void WBattery::updateCharge()
 void WBattery::changed()
 {
     updateCharge();
+}
+
+// One signal carries every property the daemon changed in one go: one
+// refresh reads them all.
+void WBattery::propertiesChanged(const QString &interface, const QVariantMap &changedProperties,
+                                 const QStringList &invalidatedProperties)
+{
+    Q_UNUSED(changedProperties)
+    Q_UNUSED(invalidatedProperties)
+    if (interface == QLatin1String("org.freedesktop.UPower.Device"))
+        changed();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QStringList>
 #include <QSystemTrayIcon>
+#include <QVariantMap>
 #include <QWidget>
 #include <limits>
 
@@ -24,7 +26,8 @@ int chargePercent(OrgFreedesktopUPowerDeviceInterface *device);
 
 // One UPower battery: the page of its tab in the main window and the owner
 // of its tray icon, whose image is a charge gauge and whose tooltip holds
-// the information lines. Follows the device's Changed signal.
+// the information lines. Follows the device's Changed signal (UPower before
+// 0.99) and its PropertiesChanged signal (UPower 0.99 and later).
 class WBattery : public QWidget
 {
     Q_OBJECT
@@ -46,6 +49,10 @@ signals:
 public slots:
     void updateCharge();
     void changed();
+
+private slots:
+    void propertiesChanged(const QString &interface, const QVariantMap &changedProperties,
+                           const QStringList &invalidatedProperties);
 
 private:
     void appendInfoLine(const QString &label, const QString &value);

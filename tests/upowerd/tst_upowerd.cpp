@@ -1,0 +1,238 @@
+#include "mockservice.h"
+#include "poweractions.h"
+#include "settingskeys.h"
+#include "testicontheme.h"
+#include "wbattery.h"
+#include "wexiconlabel.h"
+#include "wmain.h"
+
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QtTest>
+#include <memory>
+
+// Debian's upowerd (0.99: PropertiesChanged only, no sleep requests) run by
+// simulated_upowerd.py against umockdev batteries, with dbusmock's logind
+// and no ConsoleKit: the stack of current distributions.
+class SimulatedUPower
+{
+public:
+    SimulatedUPower()
+    {
+        helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        helper.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(WEX_SIMULATED_UPOWERD)});
+    }
+    ~SimulatedUPower()
+    {
+        // End of input stops the daemon; the harness catches what is left.
+        helper.closeWriteChannel();
+        if (!helper.waitForFinished(10000))
+            helper.kill();
+    }
+
+    // Sends one command and waits for its answer; false with a warning
+    // unless the helper says "ok".
+    bool command(const QString &line, int timeoutMs = 30000)
+    {
+        helper.write(line.toUtf8() + '\n');
+        QDeadlineTimer deadline(timeoutMs);
+        while (!helper.canReadLine()) {
+            if (deadline.hasExpired() || helper.state() == QProcess::NotRunning) {
+                qWarning("no answer to \"%s\"", qPrintable(line));
+                return false;
+            }
+            helper.waitForReadyRead(100);
+        }
+        const QByteArray reply = helper.readLine().trimmed();
+        if (reply != "ok")
+            qWarning("%s", reply.constData());
+        return reply == "ok";
+    }
+
+private:
+    QProcess helper;
+};
+
+class TestUPowerd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void listsSimulatedBattery();
+    void changeRefreshesPageAndGauge();
+    void criticalChargePowersOffThroughLogind();
+    void storedSuspendGoesToLogind();
+    void batteriesComeAndGo();
+
+private:
+    static QString batteryPath(const QString &name)
+    {
+        return QStringLiteral("/org/freedesktop/UPower/devices/battery_") + name;
+    }
+    static QTabWidget *tabs(WMain &w) { return w.findChild<QTabWidget *>(QStringLiteral("tabs")); }
+    static QStringList tabTitles(WMain &w)
+    {
+        QStringList titles;
+        for (int i = 0; i < tabs(w)->count(); ++i)
+            titles << tabs(w)->tabText(i);
+        return titles;
+    }
+    static WBattery *page(WMain &w, int index)
+    {
+        return qobject_cast<WBattery *>(tabs(w)->widget(index));
+    }
+    static QLabel *chargeLabel(WBattery *battery)
+    {
+        // The charge label is the one plain label of the page.
+        for (QLabel *label : battery->findChildren<QLabel *>()) {
+            if (!qobject_cast<WexIconLabel *>(label))
+                return label;
+        }
+        return nullptr;
+    }
+    static QImage trayGauge(WBattery *battery)
+    {
+        return battery->findChild<QSystemTrayIcon *>()->icon().pixmap(16, 16).toImage();
+    }
+    static QImage gauge(int percent)
+    {
+        return WBattery::chargeGauge(percent).pixmap(16, 16).toImage();
+    }
+    // Starts the daemon with BAT0 at the given energy (of 60 Wh) and status.
+    bool startWithBattery(int energyMicroWattHours, const QString &status)
+    {
+        return upower->command(QStringLiteral("add BAT0 energy_now %1 status %2")
+                                       .arg(energyMicroWattHours)
+                                       .arg(status))
+                && upower->command(QStringLiteral("start"));
+    }
+    int logindCalls(const QString &method) const { return logind->callCount(method); }
+
+    std::unique_ptr<MockService> logind;
+    std::unique_ptr<SimulatedUPower> upower;
+};
+
+void TestUPowerd::initTestCase()
+{
+    QVERIFY(TestIconTheme::install());
+    logind = std::make_unique<MockService>(
+            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("logind"),
+            QVariantMap{{QStringLiteral("CanSuspend"), QStringLiteral("yes")},
+                        {QStringLiteral("CanHibernate"), QStringLiteral("no")}});
+    QVERIFY(logind->start());
+}
+
+void TestUPowerd::init()
+{
+    QSettings().clear();
+    logind->clearCalls();
+    upower = std::make_unique<SimulatedUPower>();
+}
+
+void TestUPowerd::cleanup()
+{
+    if (QTest::currentTestFailed())
+        upower->command(QStringLiteral("log"));
+    upower.reset();
+}
+
+void TestUPowerd::listsSimulatedBattery()
+{
+    QVERIFY(startWithBattery(48000000, QStringLiteral("Discharging")));
+    WMain w;
+    QCOMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell"}));
+    WBattery *battery = page(w, 1);
+    QVERIFY(battery);
+
+    // The daemon's reading of the sysfs attributes, not the attributes.
+    QTextDocument tooltip;
+    tooltip.setHtml(battery->findChild<QSystemTrayIcon *>()->toolTip());
+    QCOMPARE(tooltip.toPlainText().split(QLatin1Char('\n')),
+             (QStringList{"Model: Test Cell", "Serial number: SN42", "Vendor: ACME",
+                          "Technology: Lithium ion", "Type: Battery", "Sysfs path: BAT0"}));
+    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("80%"));
+    QCOMPARE(trayGauge(battery), gauge(80));
+    QCOMPARE(battery->findChild<WexIconLabel *>()->icon().name(), QStringLiteral("connect_no"));
+    // 48 Wh left at 10 W.
+    QCOMPARE(battery->remaining(), qlonglong(48 * 3600 / 10));
+}
+
+void TestUPowerd::changeRefreshesPageAndGauge()
+{
+    QVERIFY(startWithBattery(48000000, QStringLiteral("Discharging")));
+    WMain w;
+    WBattery *battery = page(w, 1);
+    QVERIFY(battery);
+    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("80%"));
+
+    QVERIFY(upower->command(QStringLiteral("set BAT0 energy_now 30000000")));
+    QVERIFY(upower->command(QStringLiteral("set BAT0 status Charging")));
+    QVERIFY(upower->command(QStringLiteral("uevent BAT0 change")));
+    QTRY_COMPARE_WITH_TIMEOUT(chargeLabel(battery)->text(), QStringLiteral("50%"), 2000);
+    QCOMPARE(trayGauge(battery), gauge(50));
+    QCOMPARE(battery->findChild<WexIconLabel *>()->icon().name(),
+             QStringLiteral("connect_established"));
+}
+
+void TestUPowerd::criticalChargePowersOffThroughLogind()
+{
+    // 9 %: under the default level of 10 %, far above upowerd's own action.
+    QVERIFY(startWithBattery(5400000, QStringLiteral("Discharging")));
+    WMain w;
+    for (int run = 1; run <= 2; ++run) {
+        w.timeout();
+        QVERIFY(logind->waitForCalls(QStringLiteral("PowerOff"), run));
+        QTest::qWait(300);
+        QCOMPARE(logindCalls(QStringLiteral("PowerOff")), run);
+    }
+    QCOMPARE(logind->methodCalls(QStringLiteral("PowerOff")),
+             (QList<QVariantList>{{false}, {false}}));
+    QCOMPARE(logindCalls(QStringLiteral("Suspend")) + logindCalls(QStringLiteral("Hibernate")), 0);
+}
+
+void TestUPowerd::storedSuspendGoesToLogind()
+{
+    QVERIFY(startWithBattery(5400000, QStringLiteral("Discharging")));
+    // Offered on logind's word alone: this UPower has no CanSuspend.
+    QCOMPARE(powerActions().keys(), (QStringList{"*", "shutdown", "suspend"}));
+    QSettings settings;
+    settings.setValue(SettingsKeys::criticalAction(batteryPath(QStringLiteral("BAT0"))),
+                      QStringLiteral("suspend"));
+    settings.sync();
+
+    WMain w;
+    w.timeout();
+    QVERIFY(logind->waitForCalls(QStringLiteral("Suspend"), 1));
+    QTest::qWait(300);
+    QCOMPARE(logind->methodCalls(QStringLiteral("Suspend")), QList<QVariantList>{{false}});
+    QCOMPARE(logindCalls(QStringLiteral("PowerOff")) + logindCalls(QStringLiteral("Hibernate")), 0);
+}
+
+void TestUPowerd::batteriesComeAndGo()
+{
+    QVERIFY(startWithBattery(48000000, QStringLiteral("Discharging")));
+    WMain w;
+    QCOMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell"}));
+
+    QVERIFY(upower->command(QStringLiteral(
+            "add BAT1 model_name 'Spare Cell' serial_number SN43 energy_now 6000000")));
+    QTRY_COMPARE_WITH_TIMEOUT(tabTitles(w), (QStringList{"Settings", "Test Cell", "Spare Cell"}),
+                              10000);
+    QCOMPARE(chargeLabel(page(w, 2))->text(), QStringLiteral("10%"));
+
+    QVERIFY(upower->command(QStringLiteral("remove BAT1")));
+    QTRY_COMPARE_WITH_TIMEOUT(tabTitles(w), (QStringList{"Settings", "Test Cell"}), 10000);
+    QCOMPARE(w.findChildren<WBattery *>().size(), 1);
+}
+
+QTEST_MAIN(TestUPowerd)
+#include "tst_upowerd.moc"
