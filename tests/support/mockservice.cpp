@@ -103,32 +103,13 @@ QDBusMessage MockService::mock(const QString &method, const QVariantList &args,
     return connection().call(call);
 }
 
-QList<QVariantList> MockService::methodCalls(const QString &method, const QString &path) const
+// GetCalls answers a(tsav), GetMethodCalls a(tav): both lists are read
+// here, the method name only where there is one.
+static QList<QPair<QString, QVariantList>> readCallLog(const QDBusMessage &reply, bool withNames)
 {
-    QList<QVariantList> calls;
-    const QDBusMessage reply = mock(QStringLiteral("GetMethodCalls"), {method}, path);
+    QList<QPair<QString, QVariantList>> calls;
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return calls;
-    const auto list = reply.arguments().at(0).value<QDBusArgument>();
-    list.beginArray();
-    while (!list.atEnd()) {
-        quint64 timestamp = 0;
-        QVariantList args;
-        list.beginStructure();
-        list >> timestamp >> args;
-        list.endStructure();
-        calls << args;
-    }
-    list.endArray();
-    return calls;
-}
-
-QStringList MockService::callNames(const QString &path) const
-{
-    QStringList names;
-    const QDBusMessage reply = mock(QStringLiteral("GetCalls"), {}, path);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return names;
     const auto list = reply.arguments().at(0).value<QDBusArgument>();
     list.beginArray();
     while (!list.atEnd()) {
@@ -136,11 +117,31 @@ QStringList MockService::callNames(const QString &path) const
         QString name;
         QVariantList args;
         list.beginStructure();
-        list >> timestamp >> name >> args;
+        list >> timestamp;
+        if (withNames)
+            list >> name;
+        list >> args;
         list.endStructure();
-        names << name;
+        calls.append({name, args});
     }
     list.endArray();
+    return calls;
+}
+
+QList<QVariantList> MockService::methodCalls(const QString &method, const QString &path) const
+{
+    QList<QVariantList> calls;
+    const auto log = readCallLog(mock(QStringLiteral("GetMethodCalls"), {method}, path), false);
+    for (const auto &call : log)
+        calls << call.second;
+    return calls;
+}
+
+QStringList MockService::callNames(const QString &path) const
+{
+    QStringList names;
+    for (const auto &call : readCallLog(mock(QStringLiteral("GetCalls"), {}, path), true))
+        names << call.first;
     return names;
 }
 
