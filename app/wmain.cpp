@@ -68,10 +68,12 @@ QIcon drawnPowerIcon()
     return icon;
 }
 
-QIcon powerIcon()
+// The theme's icon of that name, or the fallback when the theme has none;
+// the fallback is only made when it is needed.
+template<typename Fallback>
+QIcon themeIcon(const QString &name, Fallback fallback)
 {
-    const QString name = QStringLiteral("power");
-    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : drawnPowerIcon();
+    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : fallback();
 }
 
 } // namespace
@@ -84,7 +86,7 @@ WMain::WMain(QWidget *parent)
     ui.setupUi(this);
 
     ui.aExit->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
-    setWindowIcon(powerIcon());
+    setWindowIcon(themeIcon(QStringLiteral("power"), drawnPowerIcon));
 
     trayIcon = new QSystemTrayIcon(windowIcon(), this);
     trayIcon->setToolTip(windowTitle());
@@ -223,15 +225,18 @@ void WMain::timeout()
 void WMain::reportLinePower(bool discharging)
 {
     if (!discharging) {
-        trayIcon->setIcon(powerIcon());
+        // The window's icon is the "power" icon, drawn once at start-up when
+        // the theme lacks it; the monitor runs far too often to draw it again.
+        trayIcon->setIcon(windowIcon());
         if (powerDown) {
             trayIcon->showMessage(tr("Power manager"), tr("Power is up"),
                                   QSystemTrayIcon::Information, messageDuration);
             powerDown = false;
         }
     } else {
-        trayIcon->setIcon(QIcon::fromTheme(QStringLiteral("dialog-warning"),
-                                           style()->standardIcon(QStyle::SP_MessageBoxWarning)));
+        trayIcon->setIcon(themeIcon(QStringLiteral("dialog-warning"), [this] {
+            return style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        }));
         if (!powerDown) {
             trayIcon->showMessage(tr("Power manager"), tr("Power is down"),
                                   QSystemTrayIcon::Warning, messageDuration);

@@ -98,16 +98,22 @@ QString wexGeometryKey(const QWidget *window)
     return QStringLiteral("WexIntegration/Geometry/") + name;
 }
 
+// Callers may pass no store: the application's default one serves then.
+static QSettings *settingsOrDefault(QSettings *settings, std::unique_ptr<QSettings> &own)
+{
+    if (settings)
+        return settings;
+    own = std::make_unique<QSettings>();
+    return own.get();
+}
+
 void wexRestoreGeometry(QWidget *window, QSettings *settings, const QRect &defaultGeometry,
                         bool keepWindowState)
 {
     if (!window)
         return;
     std::unique_ptr<QSettings> ownSettings;
-    if (!settings) {
-        ownSettings = std::make_unique<QSettings>();
-        settings = ownSettings.get();
-    }
+    settings = settingsOrDefault(settings, ownSettings);
 
     const QByteArray stored = settings->value(wexGeometryKey(window)).toByteArray();
     if (stored.isEmpty() || !window->restoreGeometry(stored)) {
@@ -130,9 +136,6 @@ void wexSaveGeometry(const QWidget *window, QSettings *settings, bool keepWindow
     if (!window)
         return;
     std::unique_ptr<QSettings> ownSettings;
-    if (!settings) {
-        ownSettings = std::make_unique<QSettings>();
-        settings = ownSettings.get();
-    }
+    settings = settingsOrDefault(settings, ownSettings);
     settings->setValue(wexGeometryKey(window), window->saveGeometry());
 }

@@ -75,6 +75,17 @@ def name_has_owner(bus, name):
     return bool(bus_daemon(bus).NameHasOwner(name))
 
 
+def stop_process(process):
+    '''Terminates a process and waits for it; kills it if it lingers.'''
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 def temporary_path(stem):
     folder = os.environ.get('TMPDIR', '/tmp')
     return os.path.join(folder, '%s-%d-%d' % (stem, os.getpid(), time.monotonic_ns()))
@@ -130,13 +141,7 @@ class Mock:
             return f.read()
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_process(self.process)
         self._output.close()
 
 
@@ -510,13 +515,7 @@ class Program:
             raise AssertionError('wex-power still runs after %s s' % timeout) from None
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_process(self.process)
         self._log.close()
 
     def window(self, timeout=10):
