@@ -1,6 +1,7 @@
 #include "poweractions.h"
 
 #include "upowerinterface.h"
+#include "wirenames.h"
 
 #include <QDBusConnection>
 #include <QDBusInterface>
@@ -15,18 +16,11 @@
 
 namespace {
 
-const QString upowerService = QStringLiteral("org.freedesktop.UPower");
-const QString upowerPath = QStringLiteral("/org/freedesktop/UPower");
-const QString upowerInterface = QStringLiteral("org.freedesktop.UPower");
-const QString logindService = QStringLiteral("org.freedesktop.login1");
-const QString logindPath = QStringLiteral("/org/freedesktop/login1");
-const QString logindInterface = QStringLiteral("org.freedesktop.login1.Manager");
-
 // logind answers its Can* questions at once; a hung one must not hold the
 // settings tab and the monitor, which ask every few seconds, for long.
 constexpr int logindQueryTimeout = 2000;
 
-const QString errorPrefix = QStringLiteral("org.freedesktop.DBus.Error.");
+const QString errorPrefix = DBusWire::errorPrefix;
 
 // The errors of a daemon that does not have a property: GDBus, and so
 // UPower 0.99, answers InvalidArgs; other bindings answer UnknownProperty,
@@ -63,9 +57,9 @@ enum class UPowerAnswer { Yes, No, NotProvided };
 UPowerAnswer upowerCapability(const QString &property)
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
-            upowerService, upowerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+            UPowerWire::service, UPowerWire::path, DBusWire::propertiesInterface,
             QStringLiteral("Get"));
-    get << upowerInterface << property;
+    get << QString(UPowerWire::interface) << property;
     const QDBusMessage reply = QDBusConnection::systemBus().call(get);
     if (reply.type() == QDBusMessage::ReplyMessage) {
         // As the typed getter read it: anything but a boolean true is no.
@@ -81,7 +75,8 @@ UPowerAnswer upowerCapability(const QString &property)
 
 QDBusMessage logindCall(const QString &method)
 {
-    return QDBusMessage::createMethodCall(logindService, logindPath, logindInterface, method);
+    return QDBusMessage::createMethodCall(LogindWire::service, LogindWire::path,
+                                          LogindWire::managerInterface, method);
 }
 
 // Sends PowerOff, Suspend or Hibernate to logind and leaves it at that; a
@@ -180,10 +175,8 @@ void executePowerAction(OrgFreedesktopUPowerInterface &upower, const QString &ac
     } else if (action == QLatin1String("suspend")) {
         requestSleep(upower, upower.Suspend(), QStringLiteral("Suspend"));
     } else {
-        QDBusInterface consoleKit(QStringLiteral("org.freedesktop.ConsoleKit"),
-                                  QStringLiteral("/org/freedesktop/ConsoleKit/Manager"),
-                                  QStringLiteral("org.freedesktop.ConsoleKit.Manager"),
-                                  QDBusConnection::systemBus());
+        QDBusInterface consoleKit(ConsoleKitWire::service, ConsoleKitWire::managerPath,
+                                  ConsoleKitWire::managerInterface, QDBusConnection::systemBus());
         const QDBusMessage reply = consoleKit.call(QStringLiteral("Stop"));
         // Only a missing ConsoleKit hands over to logind: one that refuses
         // has said what the machine's policy is.

@@ -9,8 +9,8 @@
 #include "wcontrol.h"
 #include "wexhelpmenu.h"
 #include "wexintegration.h"
+#include "wirenames.h"
 
-#include <QDBusReply>
 #include <QPainter>
 #include <QSettings>
 #include <QStyle>
@@ -19,24 +19,14 @@
 
 namespace {
 
-enum DeviceType : uint { BatteryType = 2, UpsType = 3 };
-constexpr uint DischargingState = 2;
 constexpr int monitorInterval = 5000;
 constexpr int messageDuration = 10000;
-
-const QString upowerService = QStringLiteral("org.freedesktop.UPower");
-
-QList<QDBusObjectPath> enumerateDevices(OrgFreedesktopUPowerInterface &upower)
-{
-    // An error or a reply of another type reads as no devices at all.
-    QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
-    return reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
-}
 
 // A short-lived proxy for one device, as the registry and the monitor use.
 OrgFreedesktopUPowerDeviceInterface deviceProxy(const QString &path)
 {
-    return OrgFreedesktopUPowerDeviceInterface(upowerService, path, QDBusConnection::systemBus());
+    return OrgFreedesktopUPowerDeviceInterface(UPowerWire::service, path,
+                                               QDBusConnection::systemBus());
 }
 
 // The tab shows the battery's model as text; '&' would otherwise turn the
@@ -80,7 +70,7 @@ QIcon themeIcon(const QString &name, Fallback fallback)
 
 WMain::WMain(QWidget *parent)
     : QMainWindow(parent), powerDown(false),
-      upower(upowerService, QStringLiteral("/org/freedesktop/UPower"), QDBusConnection::systemBus())
+      upower(UPowerWire::service, UPowerWire::path, QDBusConnection::systemBus())
 {
     registerUPowerMetaTypes();
     ui.setupUi(this);
@@ -122,7 +112,7 @@ WMain::~WMain()
 
 bool WMain::isBatteryType(uint type, bool includeUps) const
 {
-    return type == BatteryType || (includeUps && type == UpsType);
+    return type == UPowerWire::Battery || (includeUps && type == UPowerWire::Ups);
 }
 
 void WMain::registerBattery(const QString &path)
@@ -154,7 +144,7 @@ void WMain::load()
             continue;
         registerBattery(path);
         ++registered;
-        if (proxy.state() == DischargingState)
+        if (proxy.state() == UPowerWire::Discharging)
             discharging = true;
     }
 
@@ -211,10 +201,10 @@ void WMain::timeout()
                                   .toInt();
         // A charge that cannot be known never shuts the machine down.
         if (action != SettingsKeys::nothingAction() && percent != UnknownCharge && percent <= level
-            && proxy.state() == DischargingState) {
+            && proxy.state() == UPowerWire::Discharging) {
             executeAction(action);
         }
-        if (proxy.state() == DischargingState)
+        if (proxy.state() == UPowerWire::Discharging)
             dischargingDevices.append(path);
     }
 

@@ -4,6 +4,7 @@
 #include "qudev.h"
 #include "upowerdeviceinterface.h"
 #include "wexiconlabel.h"
+#include "wirenames.h"
 
 #include <QBoxLayout>
 #include <QDBusConnection>
@@ -17,7 +18,7 @@
 
 namespace {
 
-enum DeviceState : uint { Charging = 1, Discharging = 2, Empty = 3, FullyCharged = 4 };
+using namespace UPowerWire;
 
 // Rounds half up into an int, or UnknownCharge when x is not a number; huge
 // values are held just inside the int range rather than overflowing.
@@ -81,13 +82,12 @@ int chargePercent(OrgFreedesktopUPowerDeviceInterface *device)
 WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
 {
     device =
-            new OrgFreedesktopUPowerDeviceInterface(QStringLiteral("org.freedesktop.UPower"),
-                                                    objectPath, QDBusConnection::systemBus(), this);
+            new OrgFreedesktopUPowerDeviceInterface(service, objectPath,
+                                                    QDBusConnection::systemBus(), this);
     connect(device, &OrgFreedesktopUPowerDeviceInterface::Changed, this, &WBattery::changed);
     // UPower 0.99 dropped Changed and tells of changes only this way.
     QDBusConnection::systemBus().connect(
-            QStringLiteral("org.freedesktop.UPower"), objectPath,
-            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
+            service, objectPath, DBusWire::propertiesInterface, QStringLiteral("PropertiesChanged"),
             this, SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
 
     const QString model = device->model();
@@ -157,17 +157,17 @@ qlonglong WBattery::remaining() const
 QString WBattery::technologyText() const
 {
     switch (device->technology()) {
-    case 1:
+    case LithiumIon:
         return tr("Lithium ion");
-    case 2:
+    case LithiumPolymer:
         return tr("Lithium polymer");
-    case 3:
+    case LithiumIronPhosphate:
         return tr("Lithium iron phosphate");
-    case 4:
+    case LeadAcid:
         return tr("Lead acid");
-    case 5:
+    case NickelCadmium:
         return tr("Nickel cadmium");
-    case 6:
+    case NickelMetalHydride:
         return tr("Nickel metal hydride");
     default:
         return tr("Unknown");
@@ -177,21 +177,21 @@ QString WBattery::technologyText() const
 QString WBattery::typeText() const
 {
     switch (device->type()) {
-    case 1:
+    case LinePower:
         return tr("Line Power");
-    case 2:
+    case Battery:
         return tr("Battery");
-    case 3:
+    case Ups:
         return tr("UPS");
-    case 4:
+    case Monitor:
         return tr("Monitor");
-    case 5:
+    case Mouse:
         return tr("Mouse");
-    case 6:
+    case Keyboard:
         return tr("Keyboard");
-    case 7:
+    case Pda:
         return tr("PDA");
-    case 8:
+    case Phone:
         return tr("Phone");
     default:
         return tr("Unknown");
@@ -244,6 +244,6 @@ void WBattery::propertiesChanged(const QString &interface, const QVariantMap &ch
 {
     Q_UNUSED(changedProperties)
     Q_UNUSED(invalidatedProperties)
-    if (interface == QLatin1String("org.freedesktop.UPower.Device"))
+    if (interface == deviceInterface)
         changed();
 }

@@ -1,6 +1,9 @@
 #include "upowertypes.h"
 
+#include "upowerinterface.h"
+
 #include <QDBusMetaType>
+#include <QDBusReply>
 
 int registerUPowerMetaTypes()
 {
@@ -10,4 +13,10 @@ int registerUPowerMetaTypes()
         return qDBusRegisterMetaType<QList<QDBusObjectPath>>();
     }();
     return listTypeId;
+}
+
+QList<QDBusObjectPath> enumerateDevices(OrgFreedesktopUPowerInterface &upower)
+{
+    QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
+    return reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
 }

@@ -2,6 +2,7 @@
 
 #include "settingskeys.h"
 #include "upowerdeviceinterface.h"
+#include "wirenames.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -12,7 +13,7 @@ BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QS
                                            QWidget *parent)
     : QWidget(parent), path(path)
 {
-    OrgFreedesktopUPowerDeviceInterface device(QStringLiteral("org.freedesktop.UPower"), path,
+    OrgFreedesktopUPowerDeviceInterface device(UPowerWire::service, path,
                                                QDBusConnection::systemBus());
     auto *layout = new QHBoxLayout(this);
 

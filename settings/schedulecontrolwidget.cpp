@@ -25,6 +25,10 @@ ScheduleControlWidget::ScheduleControlWidget(const QString &action, QFormLayout 
     connect(time, &QTimeEdit::timeChanged, this, &ScheduleControlWidget::changed);
 
     layout->addRow(enabled, time);
+    // The check box and the editor now belong to the page's form; this
+    // object only keeps them in step with the store. Shown, it would be an
+    // empty widget lying over the form's first row, taking its clicks.
+    hide();
 }
 
 void ScheduleControlWidget::changed()

@@ -6,10 +6,12 @@
 #include "settingskeys.h"
 #include "upowerdeviceinterface.h"
 #include "upowerinterface.h"
+#include "upowertypes.h"
+#include "wirenames.h"
 
 #include <QBoxLayout>
-#include <QDBusReply>
 #include <QFormLayout>
+#include <QSet>
 #include <QTabWidget>
 
 WControl::WControl(QWidget *parent) : QWidget(parent)
@@ -27,21 +29,25 @@ WControl::WControl(QWidget *parent) : QWidget(parent)
 
 void WControl::load()
 {
-    const QString service = QStringLiteral("org.freedesktop.UPower");
-    OrgFreedesktopUPowerInterface upower(service, QStringLiteral("/org/freedesktop/UPower"),
+    OrgFreedesktopUPowerInterface upower(UPowerWire::service, UPowerWire::path,
                                          QDBusConnection::systemBus());
-    QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
-    const QList<QDBusObjectPath> devices =
-            reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
+    const QList<QDBusObjectPath> devices = enumerateDevices(upower);
     const QMap<QString, QString> actions = powerActions();
 
     auto *batteryLayout = new QVBoxLayout(batteryPage);
+    QSet<QString> rows;
     for (const QDBusObjectPath &device : devices) {
-        const uint type = OrgFreedesktopUPowerDeviceInterface(service, device.path(),
+        const QString path = device.path();
+        // Two rows for one path would write each other's keys back.
+        if (rows.contains(path))
+            continue;
+        const uint type = OrgFreedesktopUPowerDeviceInterface(UPowerWire::service, path,
                                                               QDBusConnection::systemBus())
                                   .type();
-        if (type == 2 || type == 3)
-            batteryLayout->addWidget(new BatteryControlWidget(device.path(), actions, this));
+        if (type == UPowerWire::Battery || type == UPowerWire::Ups) {
+            rows.insert(path);
+            batteryLayout->addWidget(new BatteryControlWidget(path, actions, this));
+        }
     }
     batteryLayout->addStretch(1);
 

@@ -196,7 +196,8 @@ void TestRobustness::shutdownWithoutConsoleKitReturnsPromptly()
     QElapsedTimer clock;
     clock.start();
     w.executeAction("shutdown");
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    // A wait for the missing ConsoleKit would take the bus's 25 s time-out.
+    QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestRobustness::damagedSettings_data()

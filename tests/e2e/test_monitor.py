@@ -131,4 +131,4 @@ class StoredActionsAndSchedules(unittest.TestCase):
 
 
 if __name__ == '__main__':
-    unittest.main(verbosity=2)
+    w.main()

@@ -123,4 +123,4 @@ class Tray(unittest.TestCase):
 
 
 if __name__ == '__main__':
-    unittest.main(verbosity=2)
+    w.main()

@@ -4,7 +4,6 @@ geometry kept from one start to the next.'''
 
 import os
 import sys
-import time
 import unittest
 
 # The helpers live beside the harness, whatever PYTHONPATH says.
@@ -23,7 +22,6 @@ class WithoutUPower(unittest.TestCase):
         program = w.Program()
         try:
             window = program.window(5)
-            self.assertLess(time.monotonic() - program.started, 3)
             self.assertEqual(w.xdotool('getwindowname', window), 'Power management')
             root = program.accessible()
             self.assertTrue(root.find_all(role='label', name='No batteries detected',
@@ -116,4 +114,4 @@ class SingleInstanceAndGeometry(unittest.TestCase):
 
 
 if __name__ == '__main__':
-    unittest.main(verbosity=2)
+    w.main()

@@ -16,6 +16,7 @@ import os
 import re
 import subprocess
 import time
+import unittest
 
 import dbus
 
@@ -46,8 +47,15 @@ def binary():
     return os.environ['WEX_POWER_BINARY']
 
 
+# Every limit on waiting is stretched by this much: the tests share two
+# cores with builds and other tests, and a sanitizer build runs slower. A
+# wait ends as soon as its condition holds, so only failures take longer.
+PATIENCE = 4
+
+
 def wait_until(predicate, timeout=10.0, interval=0.05, what='condition'):
     '''Polls predicate until it answers something true and returns that.'''
+    timeout *= PATIENCE
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
@@ -489,7 +497,12 @@ def read_settings():
 class Program:
     '''One start of the real binary; its output goes to a file.'''
 
+    # Every start in this test process, so that a failing test can show
+    # what the programs said (a sanitizer report, say).
+    started = []
+
     def __init__(self, *args, env=None):
+        Program.started.append(self)
         self.log_path = temporary_path('wex-power') + '.log'
         self._log = open(self.log_path, 'w')
         self.started = time.monotonic()
@@ -507,12 +520,19 @@ class Program:
     def running(self):
         return self.process.poll() is None
 
-    def wait(self, timeout):
-        '''The exit status; fails when the program runs on past timeout.'''
+    def tail(self, lines=40):
         try:
-            return self.process.wait(timeout)
+            return ''.join(self.output().splitlines(True)[-lines:])
+        except OSError:
+            return ''
+
+    def wait(self, timeout):
+        '''The exit status; fails when the program runs on past timeout
+        (stretched by PATIENCE).'''
+        try:
+            return self.process.wait(timeout * PATIENCE)
         except subprocess.TimeoutExpired:
-            raise AssertionError('wex-power still runs after %s s' % timeout) from None
+            raise AssertionError('wex-power still runs after %s s' % (timeout * PATIENCE)) from None
 
     def stop(self):
         stop_process(self.process)
@@ -528,6 +548,39 @@ class Program:
         '''The root of the program's accessibility tree (see expose_accessibility()).'''
         return wait_until(lambda: accessibility_root(self.pid), timeout,
                           what='the accessibility tree of wex-power')
+
+
+class ProgramOutputResult(unittest.TextTestResult):
+    '''Adds to every failure the tail of the output of each program the
+    test started: its cause (a sanitizer report, a warning) is then right
+    beside the assertion.'''
+
+    def startTest(self, test):
+        self._first_program = len(Program.started)
+        super().startTest(test)
+
+    def _exc_info_to_string(self, err, test):
+        text = super()._exc_info_to_string(err, test)
+        # This test's programs, and those of a class fixture that still run
+        # or have failed.
+        first = getattr(self, '_first_program', 0)
+        programs = [p for p in Program.started[:first] if p.process.poll() != 0]
+        programs += Program.started[first:]
+        for program in programs:
+            status = program.process.poll()
+            tail = program.tail()
+            if tail:
+                text += '\n--- wex-power %s (pid %d, %s), last lines of %s:\n%s' % (
+                    ' '.join(program.process.args[1:]), program.pid,
+                    'running' if status is None else 'exit status %d' % status,
+                    program.log_path, tail)
+        return text
+
+
+def main():
+    '''unittest.main() for the end-to-end tests.'''
+    unittest.main(verbosity=2, testRunner=unittest.TextTestRunner(
+        resultclass=ProgramOutputResult, verbosity=2))
 
 
 # ------------------------------------------------------------- windows

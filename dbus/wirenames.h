@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLatin1String>
+
+// The names the program uses on the system bus, and the numbers UPower
+// gives its device properties. Everything that talks to these services
+// takes its names from here.
+
+namespace DBusWire {
+constexpr QLatin1String propertiesInterface("org.freedesktop.DBus.Properties");
+constexpr QLatin1String errorPrefix("org.freedesktop.DBus.Error.");
+} // namespace DBusWire
+
+namespace UPowerWire {
+constexpr QLatin1String service("org.freedesktop.UPower");
+constexpr QLatin1String path("/org/freedesktop/UPower");
+constexpr QLatin1String interface("org.freedesktop.UPower");
+constexpr QLatin1String deviceInterface("org.freedesktop.UPower.Device");
+
+// The device property Type.
+enum DeviceType : uint {
+    LinePower = 1,
+    Battery = 2,
+    Ups = 3,
+    Monitor = 4,
+    Mouse = 5,
+    Keyboard = 6,
+    Pda = 7,
+    Phone = 8,
+};
+
+// The device property State.
+enum DeviceState : uint {
+    Charging = 1,
+    Discharging = 2,
+    Empty = 3,
+    FullyCharged = 4,
+};
+
+// The device property Technology.
+enum Technology : uint {
+    LithiumIon = 1,
+    LithiumPolymer = 2,
+    LithiumIronPhosphate = 3,
+    LeadAcid = 4,
+    NickelCadmium = 5,
+    NickelMetalHydride = 6,
+};
+} // namespace UPowerWire
+
+namespace LogindWire {
+constexpr QLatin1String service("org.freedesktop.login1");
+constexpr QLatin1String path("/org/freedesktop/login1");
+constexpr QLatin1String managerInterface("org.freedesktop.login1.Manager");
+} // namespace LogindWire
+
+namespace ConsoleKitWire {
+constexpr QLatin1String service("org.freedesktop.ConsoleKit");
+constexpr QLatin1String managerPath("/org/freedesktop/ConsoleKit/Manager");
+constexpr QLatin1String managerInterface("org.freedesktop.ConsoleKit.Manager");
+} // namespace ConsoleKitWire
