@@ -56,9 +56,9 @@ enum class UPowerAnswer { Yes, No, NotProvided };
 // saying no must stay apart from a daemon that has no such property.
 UPowerAnswer upowerCapability(const QString &property)
 {
-    QDBusMessage get = QDBusMessage::createMethodCall(
-            UPowerWire::service, UPowerWire::path, DBusWire::propertiesInterface,
-            QStringLiteral("Get"));
+    QDBusMessage get =
+            QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
+                                           DBusWire::propertiesInterface, QStringLiteral("Get"));
     get << QString(UPowerWire::interface) << property;
     const QDBusMessage reply = QDBusConnection::systemBus().call(get);
     if (reply.type() == QDBusMessage::ReplyMessage) {
@@ -166,6 +166,11 @@ QMap<QString, QString> powerActions()
         }
     }
     return actions;
+}
+
+QStringList schedulableActions()
+{
+    return {QStringLiteral("hibernate"), QStringLiteral("shutdown"), QStringLiteral("suspend")};
 }
 
 void executePowerAction(OrgFreedesktopUPowerInterface &upower, const QString &action)

@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 class OrgFreedesktopUPowerInterface;
 
@@ -12,6 +13,10 @@ class OrgFreedesktopUPowerInterface;
 // leaves the answer to logind, whose "yes" or "challenge" offers the action;
 // logind is never asked while UPower answers. Asks afresh on every call.
 QMap<QString, QString> powerActions();
+
+// Every action that can have a schedule, in the catalogue's order: all
+// but "*". Asks nobody.
+QStringList schedulableActions();
 
 // Carries out one action: "hibernate" and "suspend" are requested from
 // UPower without waiting for its answer, and from logind when that answer

@@ -3,14 +3,15 @@
 #include "poweractions.h"
 #include "settingskeys.h"
 #include "timeofday.h"
-#include "upowerdeviceinterface.h"
 #include "upowertypes.h"
+#include "upowerview.h"
 #include "wbattery.h"
 #include "wcontrol.h"
 #include "wexhelpmenu.h"
 #include "wexintegration.h"
 #include "wirenames.h"
 
+#include <QDBusReply>
 #include <QPainter>
 #include <QSettings>
 #include <QStyle>
@@ -20,14 +21,10 @@
 namespace {
 
 constexpr int monitorInterval = 5000;
+// Two ticks further apart than this on the wall clock or CLOCK_BOOTTIME
+// had the machine asleep between them; load delays a tick by far less.
+constexpr qint64 awayGap = 3 * monitorInterval;
 constexpr int messageDuration = 10000;
-
-// A short-lived proxy for one device, as the registry and the monitor use.
-OrgFreedesktopUPowerDeviceInterface deviceProxy(const QString &path)
-{
-    return OrgFreedesktopUPowerDeviceInterface(UPowerWire::service, path,
-                                               QDBusConnection::systemBus());
-}
 
 // The tab shows the battery's model as text; '&' would otherwise turn the
 // next letter into a shortcut.
@@ -70,7 +67,8 @@ QIcon themeIcon(const QString &name, Fallback fallback)
 
 WMain::WMain(QWidget *parent)
     : QMainWindow(parent), powerDown(false),
-      upower(UPowerWire::service, UPowerWire::path, QDBusConnection::systemBus())
+      upower(UPowerWire::service, UPowerWire::path, QDBusConnection::systemBus()),
+      scheduled(awayGap)
 {
     registerUPowerMetaTypes();
     ui.setupUi(this);
@@ -87,6 +85,14 @@ WMain::WMain(QWidget *parent)
 
     connect(&upower, &OrgFreedesktopUPowerInterface::DeviceAdded, this, &WMain::DeviceAdded);
     connect(&upower, &OrgFreedesktopUPowerInterface::DeviceRemoved, this, &WMain::DeviceRemoved);
+
+    view = new UPowerView(this);
+    connect(view, &UPowerView::deviceAppeared, this, &WMain::deviceAppeared);
+    connect(view, &UPowerView::deviceChanged, this, &WMain::deviceChanged);
+    connect(view, &UPowerView::reloaded, this, &WMain::daemonReloaded);
+    // The monitor reads its settings on every tick: one store, looked at
+    // again on each tick for edits made outside the program.
+    settings = new QSettings(this);
 
     control = new WControl(this);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
@@ -115,11 +121,20 @@ bool WMain::isBatteryType(uint type, bool includeUps) const
     return type == UPowerWire::Battery || (includeUps && type == UPowerWire::Ups);
 }
 
-void WMain::registerBattery(const QString &path)
+void WMain::registerBattery(const DeviceProperties &device)
 {
-    auto *battery = new WBattery(path, this);
-    batteries.insert(path, battery);
+    auto *battery = new WBattery(device, this);
+    batteries.insert(device.path(), battery);
     ui.tabs->addTab(battery, battery->windowIcon(), tabTitle(battery));
+}
+
+void WMain::removeBattery(const QString &path)
+{
+    WBattery *battery = batteries.take(path);
+    if (!battery)
+        return;
+    ui.tabs->removeTab(ui.tabs->indexOf(battery));
+    delete battery;
 }
 
 void WMain::showPageForRegistry()
@@ -130,21 +145,29 @@ void WMain::showPageForRegistry()
 void WMain::load()
 {
     control->load();
+    view->load();
+    if (view->isEventDriven())
+        followLogind();
 
     int registered = 0;
     bool discharging = false;
-    const QList<QDBusObjectPath> devices = enumerateDevices(upower);
-    for (const QDBusObjectPath &device : devices) {
-        const QString path = device.path();
+    const QStringList devices = view->isEventDriven() ? view->paths() : [this] {
+        QStringList paths;
+        for (const QDBusObjectPath &device : enumerateDevices(upower))
+            paths.append(device.path());
+        return paths;
+    }();
+    for (const QString &path : devices) {
         // A path listed twice keeps the battery it already has.
         if (batteries.contains(path))
             continue;
-        auto proxy = deviceProxy(path);
-        if (!isBatteryType(proxy.type(), true))
+        const DeviceProperties device =
+                view->isEventDriven() ? view->device(path) : DeviceProperties(path);
+        if (!isBatteryType(device.type(), true))
             continue;
-        registerBattery(path);
+        registerBattery(device);
         ++registered;
-        if (proxy.state() == UPowerWire::Discharging)
+        if (device.state() == UPowerWire::Discharging)
             discharging = true;
     }
 
@@ -152,27 +175,94 @@ void WMain::load()
     ui.stack->setCurrentIndex(registered != 0 ? 1 : 0);
 }
 
+// On today's stack logind says when the machine wakes up.
+void WMain::followLogind()
+{
+    if (followingLogind)
+        return;
+    followingLogind = true;
+    QDBusConnection::systemBus().connect(
+            LogindWire::service, LogindWire::path, LogindWire::managerInterface,
+            QStringLiteral("PrepareForSleep"), this, SLOT(prepareForSleep(bool)));
+}
+
+void WMain::prepareForSleep(bool starting)
+{
+    if (!starting)
+        scheduled.machineWasAway();
+}
+
 void WMain::DeviceAdded(QDBusObjectPath objectPath)
 {
+    // The view reads the new device without waiting and tells when it has.
+    if (view->isEventDriven())
+        return;
     const QString path = objectPath.path();
     // A second announcement of a known battery must not orphan its tab.
     if (batteries.contains(path))
         return;
     // UPSes are taken only at start; one that appears later is not followed.
-    if (!isBatteryType(deviceProxy(path).type(), false))
+    const DeviceProperties device(path);
+    if (!isBatteryType(device.type(), false))
         return;
-    registerBattery(path);
+    registerBattery(device);
     showPageForRegistry();
+}
+
+void WMain::deviceAppeared(const QString &path)
+{
+    const DeviceProperties device = view->device(path);
+    if (batteries.contains(path) || !isBatteryType(device.type(), false))
+        return;
+    registerBattery(device);
+    showPageForRegistry();
+}
+
+void WMain::deviceChanged(const QString &path)
+{
+    if (WBattery *battery = batteries.value(path))
+        battery->setProperties(view->device(path));
 }
 
 void WMain::DeviceRemoved(QDBusObjectPath objectPath)
 {
-    WBattery *battery = batteries.take(objectPath.path());
-    if (!battery)
+    if (!batteries.contains(objectPath.path()))
         return;
-    ui.tabs->removeTab(ui.tabs->indexOf(battery));
-    delete battery;
+    removeBattery(objectPath.path());
     showPageForRegistry();
+}
+
+// UPower has a new owner, which may list other devices and may even be of
+// the other generation. Tabs and gauges of devices still there stay.
+void WMain::daemonReloaded()
+{
+    if (!view->isEventDriven()) {
+        // The next tick lists the devices anyway.
+        registryStale = true;
+        for (WBattery *battery : qAsConst(batteries))
+            battery->setProperties(DeviceProperties(battery->path()));
+        return;
+    }
+    followLogind();
+    const QStringList present = view->paths();
+    forgetVanishedBatteries(present);
+    for (const QString &path : present) {
+        const DeviceProperties device = view->device(path);
+        if (WBattery *battery = batteries.value(path))
+            battery->setProperties(device);
+        else if (isBatteryType(device.type(), true))
+            registerBattery(device);
+    }
+    showPageForRegistry();
+}
+
+void WMain::forgetVanishedBatteries(const QStringList &present)
+{
+    const QStringList registered = batteries.keys();
+    for (const QString &path : registered) {
+        if (!present.contains(path))
+            removeBattery(path);
+    }
 }
 
 void WMain::executeAction(const QString &action)
@@ -182,74 +272,127 @@ void WMain::executeAction(const QString &action)
 
 void WMain::timeout()
 {
-    const QList<QDBusObjectPath> devices = enumerateDevices(upower);
-    QSettings settings;
+    scheduled.tick(currentClocks());
+    // Edits made to the store outside the program count from this tick on.
+    settings->sync();
+
     QStringList dischargingDevices;
-
-    for (const QDBusObjectPath &device : devices) {
-        const QString path = device.path();
-        auto proxy = deviceProxy(path);
-        if (!isBatteryType(proxy.type(), true))
-            continue;
-
-        const int percent = chargePercent(&proxy);
-        const QString action = settings.value(SettingsKeys::criticalAction(path),
-                                              SettingsKeys::defaultCriticalAction())
-                                       .toString();
-        const int level = settings.value(SettingsKeys::criticalChargeLevel(path),
-                                         SettingsKeys::defaultCriticalChargeLevel)
-                                  .toInt();
-        // A charge that cannot be known never shuts the machine down.
-        if (action != SettingsKeys::nothingAction() && percent != UnknownCharge && percent <= level
-            && proxy.state() == UPowerWire::Discharging) {
-            executeAction(action);
+    if (view->isEventDriven()) {
+        for (const QString &path : view->paths())
+            checkCriticalCharge(view->device(path), dischargingDevices);
+    } else {
+        const QStringList present = monitorDevices(dischargingDevices);
+        if (registryStale) {
+            forgetVanishedBatteries(present);
+            showPageForRegistry();
+            registryStale = false;
         }
-        if (proxy.state() == UPowerWire::Discharging)
-            dischargingDevices.append(path);
     }
 
     reportLinePower(!dischargingDevices.isEmpty());
-    runSchedules(settings);
+    runSchedules();
+}
+
+// One look at every device, asking the daemon afresh; returns the devices
+// listed, or nothing when the daemon did not answer.
+QStringList WMain::monitorDevices(QStringList &dischargingDevices)
+{
+    QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
+    if (!reply.isValid())
+        return {};
+    QStringList present;
+    for (const QDBusObjectPath &listed : reply.value()) {
+        const DeviceProperties device(listed.path());
+        present.append(device.path());
+        if (!isBatteryType(device.type(), true))
+            continue;
+        checkCriticalCharge(device, dischargingDevices);
+        // A daemon with a new owner may have brought batteries of its own.
+        if (registryStale && !batteries.contains(device.path()))
+            registerBattery(device);
+    }
+    return present;
+}
+
+void WMain::checkCriticalCharge(const DeviceProperties &device, QStringList &dischargingDevices)
+{
+    if (!isBatteryType(device.type(), true))
+        return;
+    const QString path = device.path();
+    const int percent = chargePercent(device);
+    const QString action = settings->value(SettingsKeys::criticalAction(path),
+                                           SettingsKeys::defaultCriticalAction())
+                                   .toString();
+    const int level = settings->value(SettingsKeys::criticalChargeLevel(path),
+                                      SettingsKeys::defaultCriticalChargeLevel)
+                              .toInt();
+    // A charge that cannot be known never shuts the machine down.
+    if (action != SettingsKeys::nothingAction() && percent != UnknownCharge && percent <= level
+        && device.state() == UPowerWire::Discharging) {
+        executeAction(action);
+    }
+    if (device.state() == UPowerWire::Discharging)
+        dischargingDevices.append(path);
 }
 
 void WMain::reportLinePower(bool discharging)
 {
-    if (!discharging) {
-        // The window's icon is the "power" icon, drawn once at start-up when
-        // the theme lacks it; the monitor runs far too often to draw it again.
-        trayIcon->setIcon(windowIcon());
-        if (powerDown) {
-            trayIcon->showMessage(tr("Power manager"), tr("Power is up"),
-                                  QSystemTrayIcon::Information, messageDuration);
-            powerDown = false;
-        }
-    } else {
-        trayIcon->setIcon(themeIcon(QStringLiteral("dialog-warning"), [this] {
-            return style()->standardIcon(QStyle::SP_MessageBoxWarning);
-        }));
-        if (!powerDown) {
-            trayIcon->showMessage(tr("Power manager"), tr("Power is down"),
-                                  QSystemTrayIcon::Warning, messageDuration);
-            powerDown = true;
-        }
+    // The icon changes only with line power; setting it hands the tray host
+    // a new image, which is not worth doing on every tick.
+    if (discharging != trayShowsPowerDown) {
+        trayShowsPowerDown = discharging;
+        // The window's icon is the "power" icon, drawn once at start-up
+        // when the theme lacks it.
+        trayIcon->setIcon(
+                discharging ? themeIcon(
+                        QStringLiteral("dialog-warning"),
+                        [this] { return style()->standardIcon(QStyle::SP_MessageBoxWarning); })
+                            : windowIcon());
+    }
+    if (!discharging && powerDown) {
+        trayIcon->showMessage(tr("Power manager"), tr("Power is up"), QSystemTrayIcon::Information,
+                              messageDuration);
+        powerDown = false;
+    } else if (discharging && !powerDown) {
+        trayIcon->showMessage(tr("Power manager"), tr("Power is down"), QSystemTrayIcon::Warning,
+                              messageDuration);
+        powerDown = true;
     }
 }
 
-void WMain::runSchedules(const QSettings &settings)
+void WMain::runSchedules()
 {
-    const QMap<QString, QString> actions = powerActions();
-    for (auto it = actions.keyBegin(); it != actions.keyEnd(); ++it) {
-        const QString &action = *it;
-        if (action == SettingsKeys::nothingAction())
-            continue;
-        const bool enabled = settings.value(SettingsKeys::scheduleEnabled(action)).toBool();
-        const QTime time = settings.value(SettingsKeys::scheduleTime(action)).toTime();
+    // On today's stack the catalogue asks logind, which makes it look at
+    // swap and its sleep configuration: ask only when an action is due.
+    // The older stack asks UPower on every tick.
+    const bool eventDriven = view->isEventDriven();
+    const QStringList candidates = eventDriven ? schedulableActions() : [] {
+        QStringList offered = powerActions().keys();
+        offered.removeAll(SettingsKeys::nothingAction());
+        return offered;
+    }();
+
+    const qint64 now = currentClocks().wallMs;
+    QStringList due;
+    for (const QString &action : candidates) {
+        const bool enabled = settings->value(SettingsKeys::scheduleEnabled(action)).toBool();
+        const QTime time = settings->value(SettingsKeys::scheduleTime(action)).toTime();
         // A schedule without a readable time would otherwise be due on every
         // run (secsTo() of an invalid time is 0).
         if (!enabled || !time.isValid())
             continue;
         const int secondsToGo = currentTimeOfDay().secsTo(time);
-        if (secondsToGo / 60 == 0)
-            executeAction(action);
+        if (secondsToGo / 60 == 0 && scheduled.mayRequest(action, now))
+            due.append(action);
+    }
+    if (due.isEmpty())
+        return;
+
+    const QMap<QString, QString> offered = eventDriven ? powerActions() : QMap<QString, QString>();
+    for (const QString &action : qAsConst(due)) {
+        if (eventDriven && !offered.contains(action))
+            continue;
+        scheduled.requested(action, now);
+        executeAction(action);
     }
 }

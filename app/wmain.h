@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scheduledrequests.h"
 #include "ui_wmain.h"
 #include "upowerinterface.h"
 
@@ -7,15 +8,22 @@
 #include <QMainWindow>
 #include <QMap>
 
+class DeviceProperties;
 class QSettings;
 class QSystemTrayIcon;
 class QTimer;
+class UPowerView;
 class WBattery;
 class WControl;
 
 // The application's window: a "No batteries detected" page, or the
 // "Settings" tab followed by a tab per battery. It owns the UPower proxy,
 // the battery registry, its own tray icon and the power monitor's timer.
+//
+// With a UPower that announces every change (0.99 and later) the registry
+// and the monitor work from the view of the devices those announcements
+// keep current, and a tick of the monitor sends nothing. With an older
+// UPower every tick asks the daemon afresh.
 class WMain : public QMainWindow
 {
     Q_OBJECT
@@ -32,12 +40,23 @@ public slots:
     void DeviceRemoved(QDBusObjectPath objectPath);
     void timeout();
 
+private slots:
+    void deviceAppeared(const QString &path);
+    void deviceChanged(const QString &path);
+    void daemonReloaded();
+    void prepareForSleep(bool starting);
+
 private:
     bool isBatteryType(uint type, bool includeUps) const;
-    void registerBattery(const QString &path);
+    void registerBattery(const DeviceProperties &device);
+    void removeBattery(const QString &path);
     void showPageForRegistry();
+    void followLogind();
+    QStringList monitorDevices(QStringList &dischargingDevices);
+    void checkCriticalCharge(const DeviceProperties &device, QStringList &dischargingDevices);
+    void forgetVanishedBatteries(const QStringList &present);
     void reportLinePower(bool discharging);
-    void runSchedules(const QSettings &settings);
+    void runSchedules();
 
     bool powerDown;
     QSystemTrayIcon *trayIcon;
@@ -46,4 +65,13 @@ private:
     WControl *control;
     OrgFreedesktopUPowerInterface upower;
     QMap<QString, WBattery *> batteries;
+
+    UPowerView *view;
+    QSettings *settings;
+    ScheduledRequests scheduled;
+    bool trayShowsPowerDown = false;
+    bool followingLogind = false;
+    // The daemon got a new owner: the next look at the device list brings
+    // the registry in line with it.
+    bool registryStale = false;
 };

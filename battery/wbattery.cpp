@@ -2,7 +2,6 @@
 
 #include "batteryindicator.h"
 #include "qudev.h"
-#include "upowerdeviceinterface.h"
 #include "wexiconlabel.h"
 #include "wirenames.h"
 
@@ -59,38 +58,64 @@ QPixmap gaugePixmap(int side, int percent)
 
 } // namespace
 
-int chargePercent(OrgFreedesktopUPowerDeviceInterface *device)
+int chargePercent(const DeviceProperties &device)
 {
-    const uint state = device->state();
+    const uint state = device.state();
     if (state == FullyCharged)
         return 100;
     if (state == Empty)
         return 0;
 
-    const double energy = device->energy();
-    const double design = device->energyFullDesign();
+    const std::optional<double> energy = device.amount(QStringLiteral("Energy"));
+    const std::optional<double> design = device.amount(QStringLiteral("EnergyFullDesign"));
     // Without a design energy the ratio means nothing; fall back on the
     // daemon's own percentage rather than dividing by zero.
-    if (std::isfinite(design) && design > 0)
-        return roundedPercent(energy * 100.0 / design);
-    const double percentage = device->percentage();
-    if (std::isfinite(percentage) && percentage > 0)
-        return roundedPercent(percentage);
+    if (design && *design > 0)
+        return energy ? roundedPercent(*energy * 100.0 / *design) : UnknownCharge;
+    const std::optional<double> percentage = device.amount(QStringLiteral("Percentage"));
+    if (percentage && *percentage > 0)
+        return roundedPercent(*percentage);
     return UnknownCharge;
 }
 
-WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
+WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent), device(objectPath)
 {
-    device =
-            new OrgFreedesktopUPowerDeviceInterface(service, objectPath,
-                                                    QDBusConnection::systemBus(), this);
-    connect(device, &OrgFreedesktopUPowerDeviceInterface::Changed, this, &WBattery::changed);
-    // UPower 0.99 dropped Changed and tells of changes only this way.
-    QDBusConnection::systemBus().connect(
-            service, objectPath, DBusWire::propertiesInterface, QStringLiteral("PropertiesChanged"),
-            this, SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
+    followDaemon();
+    build();
+}
 
-    const QString model = device->model();
+WBattery::WBattery(const DeviceProperties &kept, QWidget *parent) : QWidget(parent), device(kept)
+{
+    if (device.isLive())
+        followDaemon();
+    build();
+}
+
+void WBattery::followDaemon()
+{
+    if (following)
+        return;
+    following = true;
+    auto bus = QDBusConnection::systemBus();
+    bus.connect(service, device.path(), deviceInterface, QStringLiteral("Changed"), this,
+                SLOT(changed()));
+    // UPower 0.99 dropped Changed and tells of changes only this way.
+    bus.connect(service, device.path(), DBusWire::propertiesInterface,
+                QStringLiteral("PropertiesChanged"), this,
+                SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
+}
+
+void WBattery::setProperties(const DeviceProperties &properties)
+{
+    device = properties;
+    if (device.isLive())
+        followDaemon();
+    updateCharge();
+}
+
+void WBattery::build()
+{
+    const QString model = device.text(QStringLiteral("Model"));
     setWindowTitle(model);
     setWindowIcon(QIcon::fromTheme(QStringLiteral("battery")));
 
@@ -118,12 +143,12 @@ WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
     tray = new QSystemTrayIcon(this);
     connect(tray, &QSystemTrayIcon::activated, this, &WBattery::trayActivated);
 
-    const QString nativePath = device->nativePath();
+    const QString nativePath = device.text(QStringLiteral("NativePath"));
     const QString deviceNode = QUdev().deviceFromSysPath(nativePath).devnode();
 
     appendInfoLine(tr("<b>Model:</b> %1"), model);
-    appendInfoLine(tr("<b>Serial number:</b> %1"), device->serial());
-    appendInfoLine(tr("<b>Vendor:</b> %1"), device->vendor());
+    appendInfoLine(tr("<b>Serial number:</b> %1"), device.text(QStringLiteral("Serial")));
+    appendInfoLine(tr("<b>Vendor:</b> %1"), device.text(QStringLiteral("Vendor")));
     appendInfoLine(tr("<b>Technology:</b> %1"), technologyText());
     appendInfoLine(tr("<b>Type:</b> %1"), typeText());
     appendInfoLine(tr("<b>Sysfs path:</b> %1"), nativePath);
@@ -135,11 +160,6 @@ WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
     tray->setVisible(true);
 }
 
-WBattery::~WBattery()
-{
-    delete device;
-}
-
 // Device strings are text, never markup: a model named "<b>x</b>" shows
 // those characters.
 void WBattery::appendInfoLine(const QString &label, const QString &value)
@@ -149,14 +169,14 @@ void WBattery::appendInfoLine(const QString &label, const QString &value)
 
 qlonglong WBattery::remaining() const
 {
-    if (device->state() == Discharging)
-        return device->timeToEmpty();
-    return device->timeToFull();
+    if (device.state() == Discharging)
+        return device.seconds(QStringLiteral("TimeToEmpty"));
+    return device.seconds(QStringLiteral("TimeToFull"));
 }
 
 QString WBattery::technologyText() const
 {
-    switch (device->technology()) {
+    switch (device.enumeration(QStringLiteral("Technology"))) {
     case LithiumIon:
         return tr("Lithium ion");
     case LithiumPolymer:
@@ -176,7 +196,7 @@ QString WBattery::technologyText() const
 
 QString WBattery::typeText() const
 {
-    switch (device->type()) {
+    switch (device.type()) {
     case LinePower:
         return tr("Line Power");
     case Battery:
@@ -217,23 +237,45 @@ void WBattery::updateCharge()
     indicator->setRemaining(int(qBound<qlonglong>(std::numeric_limits<int>::min(), remaining(),
                                                   std::numeric_limits<int>::max())));
 
-    switch (device->state()) {
+    QString iconName;
+    switch (device.state()) {
     case Discharging:
-        stateIcon->setIcon(QIcon::fromTheme(QStringLiteral("connect_no")));
+        iconName = QStringLiteral("connect_no");
         break;
     case Charging:
-        stateIcon->setIcon(QIcon::fromTheme(QStringLiteral("connect_established")));
+        iconName = QStringLiteral("connect_established");
         break;
     default:
-        stateIcon->setIcon(QIcon::fromTheme(QStringLiteral("ok")));
+        iconName = QStringLiteral("ok");
         break;
     }
+    if (iconName != shownStateIcon) {
+        stateIcon->setIcon(QIcon::fromTheme(iconName));
+        shownStateIcon = iconName;
+    }
 
-    tray->setIcon(chargeGauge(known ? percent : 0));
+    // Drawing six images and handing them to the tray host is the dearest
+    // part of a refresh, and most refreshes leave the charge as it was.
+    const int gauge = known ? percent : 0;
+    if (gauge != shownGauge) {
+        tray->setIcon(chargeGauge(gauge));
+        shownGauge = gauge;
+    }
 }
 
+// A burst of signals that queue up before the page gets to them costs one
+// refresh, not one each.
 void WBattery::changed()
 {
+    if (refreshQueued)
+        return;
+    refreshQueued = true;
+    QMetaObject::invokeMethod(this, &WBattery::refresh, Qt::QueuedConnection);
+}
+
+void WBattery::refresh()
+{
+    refreshQueued = false;
     updateCharge();
 }
 

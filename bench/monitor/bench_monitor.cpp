@@ -326,7 +326,7 @@ public:
             const uint type = proxy->type();
             if (type != 2 && type != 3)
                 continue;
-            const int percent = chargePercent(proxy.get());
+            const int percent = chargePercent(DeviceProperties(path));
             const QString action = settings.value(SettingsKeys::criticalAction(path),
                                                   SettingsKeys::defaultCriticalAction())
                                            .toString();

@@ -17,6 +17,20 @@ QTime fakeClock()
 {
     return fakeNow;
 }
+MachineClocks fakeMachine;
+MachineClocks fakeMachineClocks()
+{
+    return fakeMachine;
+}
+// Time passes: seconds on the time of day and the wall clock; boot time
+// with them unless the machine slept through it.
+void advance(int seconds, bool asleep = false)
+{
+    fakeNow = fakeNow.addSecs(seconds);
+    fakeMachine.wallMs += seconds * 1000;
+    if (!asleep)
+        fakeMachine.bootMs += seconds * 1000;
+}
 } // namespace
 
 // The power monitor, one run at a time (the slot is driven directly, never
@@ -43,6 +57,7 @@ private slots:
     void scheduleWindow_data();
     void scheduleWindow();
     void scheduleSkipsWhatIsNotOffered();
+    void scheduleIsNotRepeatedAfterAWake();
     void settingsWrittenBetweenRunsAreRead();
 
 private:
@@ -78,12 +93,14 @@ void TestMonitor::initTestCase()
     QVERIFY(TestIconTheme::install());
     QVERIFY(desktop.start());
     setTimeOfDaySource(fakeClock);
+    setClockSource(fakeMachineClocks);
 }
 
 void TestMonitor::init()
 {
     QSettings().clear();
     fakeNow = QTime(12, 0);
+    fakeMachine = {1000000000, 1000};
     upower = std::make_unique<UPowerMock>(QVariantMap{{QStringLiteral("CanHibernate"), true},
                                                       {QStringLiteral("CanSuspend"), true}});
     consoleKit = std::make_unique<ConsoleKitMock>();
@@ -271,6 +288,57 @@ void TestMonitor::scheduleWindow()
     fakeNow = now;
     w.timeout();
     QCOMPARE(consoleKit->stops(), due ? 1 : 0);
+}
+
+// A machine woken inside the window of the schedule that put it to sleep
+// must stay awake; one that merely missed a tick under load, or a battery
+// still critical after the wake, is acted on as before.
+void TestMonitor::scheduleIsNotRepeatedAfterAWake()
+{
+    const QString path = addBattery(QStringLiteral("BAT0"), 5, 2);
+    QSettings settings;
+    settings.setValue(SettingsKeys::criticalAction(path), QStringLiteral("hibernate"));
+    settings.setValue(SettingsKeys::scheduleEnabled(QStringLiteral("suspend")), true);
+    settings.setValue(SettingsKeys::scheduleTime(QStringLiteral("suspend")), QTime(22, 0));
+    settings.sync();
+    auto suspends = [this] {
+        return upower->callNames().count(QStringLiteral("Suspend"));
+    };
+    auto hibernates = [this] {
+        return upower->callNames().count(QStringLiteral("Hibernate"));
+    };
+
+    fakeNow = QTime(21, 59, 10);
+    WMain w;
+    w.timeout();
+    QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 1));
+    // A late tick, as on a loaded machine, is no sleep.
+    advance(12);
+    w.timeout();
+    QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 2));
+
+    // Asleep for 30 s by both clocks that go on in sleep; the monotonic
+    // clock of the program's timer did not move.
+    advance(30, true);
+    w.timeout();
+    advance(5);
+    w.timeout();
+    QVERIFY(upower->waitForCalls(QStringLiteral("Hibernate"), 4));
+    QCOMPARE(suspends(), 2);
+    QCOMPARE(hibernates(), 4);
+
+    // The wall clock alone tells too (CLOCK_BOOTTIME may be missing).
+    fakeNow = QTime(21, 59, 10);
+    fakeMachine.wallMs += 24 * 3600 * 1000;
+    w.timeout();
+    QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 3));
+    fakeMachine.wallMs += 20000;
+    fakeNow = fakeNow.addSecs(20);
+    w.timeout();
+    advance(5);
+    w.timeout();
+    QTest::qWait(200);
+    QCOMPARE(suspends(), 3);
 }
 
 void TestMonitor::scheduleSkipsWhatIsNotOffered()

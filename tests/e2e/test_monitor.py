@@ -2,8 +2,11 @@
 messages on the desktop and the critical-charge shutdown, observed through
 the notification daemon and the ConsoleKit stand-in.'''
 
+import datetime
 import os
+import signal
 import sys
+import time
 import unittest
 
 # The helpers live beside the harness, whatever PYTHONPATH says.
@@ -128,6 +131,54 @@ class StoredActionsAndSchedules(unittest.TestCase):
         w.wait_until(self.consolekit.stops, 3, what='a shutdown')
         self.assertEqual(self.consolekit.stops(), 1)
         self.assertEqual(self.upower.sleep_requests(), ['Hibernate', 'Suspend'])
+
+
+class ScheduleAcrossASleep(unittest.TestCase):
+    '''A scheduled suspend is asked for on every tick of its window, but not
+    again in that window once the program has been away since it asked:
+    stopped with SIGSTOP, as a sleeping machine stops it, its clocks jump.'''
+
+    def start(self, seconds_from_now):
+        '''The program, with a suspend scheduled that many seconds from now.'''
+        if w.time_of_day_in(seconds_from_now - 60) is None or \
+                w.time_of_day_in(seconds_from_now + 60) is None:
+            self.skipTest('schedules do not wrap at midnight')
+        at = w.time_of_day_in(seconds_from_now)
+        w.write_settings({
+            w.schedule_key('suspend', 'Enabled'): 'true',
+            w.schedule_key('suspend', 'Time'): w.qtime_value(at.hour, at.minute, at.second),
+        })
+        self.upower = w.UPower()
+        self.addCleanup(self.upower.stop)
+        self.upower.add_battery('BAT0', 80, w.CHARGING)
+        self.program = w.Program()
+        self.addCleanup(self.program.stop)
+        return datetime.datetime.combine(datetime.date.today(), at).timestamp()
+
+    def suspends(self):
+        '''The times (whole seconds) of the Suspend requests.'''
+        return [int(when) for when, _ in self.upower.mock().GetMethodCalls('Suspend')]
+
+    def test_left_running_it_asks_to_the_end_of_the_window(self):
+        window_end = self.start(-30) + 59
+        time.sleep(max(0.0, window_end - time.time()) + 2 * w.MONITOR_SECONDS)
+        requests = self.suspends()
+        self.assertGreaterEqual(len(requests), 3, requests)
+        self.assertGreaterEqual(requests[-1], window_end - 2 * w.MONITOR_SECONDS, requests)
+        self.assertLessEqual(requests[-1], window_end + 1, requests)
+
+    def test_after_a_sleep_it_asks_no_more_in_that_window(self):
+        self.start(45)
+        w.wait_until(lambda: len(self.suspends()) >= 2, 3 * w.MONITOR_SECONDS,
+                     what='two requests')
+        os.kill(self.program.pid, signal.SIGSTOP)
+        time.sleep(20)
+        before = len(self.suspends())
+        os.kill(self.program.pid, signal.SIGCONT)
+        # Still inside the window, and the monitor still runs.
+        self.upower.wait_for_monitor_run()
+        self.upower.wait_for_monitor_run()
+        self.assertEqual(len(self.suspends()), before)
 
 
 if __name__ == '__main__':

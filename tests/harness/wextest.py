@@ -112,8 +112,9 @@ class Mock:
         self.main_path = main_path
         self.system = system
         log = temporary_path(bus_name)
+        self.log_path = log + '.calls'
         argv = ['/usr/bin/python3', '-m', 'dbusmock', '--system' if system else '--session',
-                '--template', template, '-l', log + '.calls']
+                '--template', template, '-l', self.log_path]
         if parameters:
             argv += ['-p', json.dumps(parameters)]
         self.output_path = log + '.out'
@@ -154,7 +155,9 @@ class Mock:
 
 
 class UPower(Mock):
-    '''The UPower stand-in with the API the program was written for.'''
+    '''The UPower stand-in with the API the program was written for; with
+    daemon_version 0.99 or later it stands for today's UPower, which
+    announces every change with PropertiesChanged (see announce()).'''
 
     def __init__(self, can_hibernate=True, can_suspend=True, **parameters):
         parameters.update(CanHibernate=can_hibernate, CanSuspend=can_suspend)
@@ -186,6 +189,22 @@ class UPower(Mock):
         if percent is not None:
             props.update(charge_properties(percent))
         self.set_properties(path, **props)
+
+    def announce(self, path, **properties):
+        '''Changes device properties and emits PropertiesChanged with them.'''
+        self.mock().EmitPropertiesChanged(path, dbus.Dictionary(properties, signature='sv'))
+
+    def burst(self, path, count, properties_changed=False):
+        '''Emits count Changed (or PropertiesChanged) signals of the device
+        in one go.'''
+        self.mock().EmitBurst(path, properties_changed, dbus.UInt32(count))
+
+    def property_reads(self, path):
+        '''How many property reads (Get or GetAll) of the device the daemon
+        has logged; dbusmock answers a Get through GetAll, so that line
+        stands for both.'''
+        with open(self.log_path) as f:
+            return f.read().count(' GetAll %s ' % path)
 
     def remove(self, path):
         self.mock().RemoveDevice(path)

@@ -9,7 +9,14 @@ Parameters (all optional):
   CanHibernate, CanSuspend: booleans, default false
   SleepDelay: seconds Hibernate and Suspend wait before answering
   Demo: true adds the simulated batteries of scripts/run and animates them
+  DaemonVersion: the version the daemon gives, default 0.9.23; with 0.99 or
+      later a client may rely on PropertiesChanged (EmitPropertiesChanged)
+  GetAllDelay: seconds a device's GetAll waits before answering
 '''
+
+import functools
+import sys
+import time
 
 import dbus
 from dbusmock import MOCK_IFACE, mockobject
@@ -55,12 +62,14 @@ def load(mock, parameters):
     mock.AddProperties(MAIN_IFACE, dbus.Dictionary({
         'CanHibernate': dbus.Boolean(parameters.get('CanHibernate', False)),
         'CanSuspend': dbus.Boolean(parameters.get('CanSuspend', False)),
-        'DaemonVersion': dbus.String('0.9.23'),
+        'DaemonVersion': dbus.String(parameters.get('DaemonVersion', '0.9.23')),
         'LidIsClosed': dbus.Boolean(False),
         'LidIsPresent': dbus.Boolean(False),
         'OnBattery': dbus.Boolean(False),
         'OnLowBattery': dbus.Boolean(False),
     }, signature='sv'))
+
+    slow_down_get_all(float(parameters.get('GetAllDelay', 0)))
 
     if parameters.get('Demo'):
         import os  # pylint: disable=import-outside-toplevel
@@ -68,6 +77,24 @@ def load(mock, parameters):
         sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
         import demo_devices  # pylint: disable=import-outside-toplevel
         demo_devices.start(mock)
+
+
+def slow_down_get_all(delay):
+    '''Makes GetAll of the device interface wait, as a hung daemon would;
+    the mock answers nothing else meanwhile.'''
+    if delay <= 0:
+        return
+    original = mockobject.DBusMockObject.GetAll
+
+    @functools.wraps(original)
+    def get_all(self, interface_name, *args, **kwargs):
+        # dbusmock answers Get through GetAll: only a GetAll asked for
+        # over the bus waits.
+        if interface_name == DEVICE_IFACE and sys._getframe(1).f_code.co_name != 'Get':
+            time.sleep(delay)
+        return original(self, interface_name, *args, **kwargs)
+
+    mockobject.DBusMockObject.GetAll = get_all
 
 
 def enumerate_devices(self):
@@ -145,3 +172,28 @@ def SetEnumerateFails(self, fails):
 @dbus.service.method(MOCK_IFACE, in_signature='d', out_signature='')
 def SetSleepDelay(self, seconds):
     self.sleep_delay = float(seconds)
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
+def EmitPropertiesChanged(self, path, properties):
+    '''Changes properties and announces them with PropertiesChanged, as
+    UPower 0.99 and later do.'''
+    SetDeviceProperties(self, path, properties)
+    device(path).EmitSignal(dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
+                            [DEVICE_IFACE, dbus.Dictionary(properties, signature='sv'),
+                             dbus.Array([], signature='s')])
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='sbu', out_signature='')
+def EmitBurst(self, path, properties_changed, count):
+    '''Emits count Changed (or PropertiesChanged with the device's Energy)
+    signals in one go.'''
+    obj = device(path)
+    energy = obj.props[DEVICE_IFACE]['Energy']
+    for _ in range(count):
+        if properties_changed:
+            obj.EmitSignal(dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
+                           [DEVICE_IFACE, dbus.Dictionary({'Energy': energy}, signature='sv'),
+                            dbus.Array([], signature='s')])
+        else:
+            obj.EmitSignal(DEVICE_IFACE, 'Changed', '', [])

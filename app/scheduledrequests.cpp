@@ -1,0 +1,45 @@
+#include "scheduledrequests.h"
+
+namespace {
+
+// A schedule's window runs from 59 s before its time to 59 s after, so two
+// requests further apart than this belong to different windows.
+constexpr qint64 windowLengthMs = 119 * 1000;
+
+} // namespace
+
+ScheduledRequests::ScheduledRequests(qint64 longestTickGapMs) : longestTickGapMs(longestTickGapMs)
+{
+}
+
+void ScheduledRequests::tick(const MachineClocks &now)
+{
+    // Suspend stops the monotonic clock that timers use, but neither the
+    // wall clock nor CLOCK_BOOTTIME: after a sleep the tick comes on time
+    // by the first and late by the others.
+    if (previousTick
+        && (now.wallMs - previousTick->wallMs > longestTickGapMs
+            || now.bootMs - previousTick->bootMs > longestTickGapMs)) {
+        machineWasAway();
+    }
+    previousTick = now;
+}
+
+void ScheduledRequests::machineWasAway()
+{
+    for (Request &request : requests)
+        request.awaySince = true;
+}
+
+bool ScheduledRequests::mayRequest(const QString &action, qint64 wallMs) const
+{
+    const auto it = requests.constFind(action);
+    if (it == requests.cend() || !it->awaySince)
+        return true;
+    return wallMs - it->wallMs > windowLengthMs;
+}
+
+void ScheduledRequests::requested(const QString &action, qint64 wallMs)
+{
+    requests.insert(action, {wallMs, false});
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+#include <optional>
+
+// The properties of one UPower device, read so that a value in another
+// D-Bus type than UPower declares is converted where that is safe and
+// otherwise reads as unknown, never as zero: an Energy of 0 means "empty",
+// and "empty" means the critical action.
+//
+// Live properties ask the daemon at each read, as UPower before 0.99
+// requires, whose devices only say that something changed. Kept
+// properties hold what one GetAll and the PropertiesChanged signals after
+// it said, as UPower 0.99 and later announce every change.
+class DeviceProperties
+{
+public:
+    // Live properties of the device at path.
+    explicit DeviceProperties(const QString &path = QString());
+    // Kept properties, starting from values (a GetAll reply).
+    DeviceProperties(const QString &path, const QVariantMap &values);
+
+    QString path() const { return devicePath; }
+    bool isLive() const { return live; }
+
+    // A PropertiesChanged signal: changed values are taken, invalidated
+    // ones are forgotten (they read as unknown until announced again).
+    void update(const QVariantMap &changed, const QStringList &invalidated);
+
+    // The raw value; invalid when it cannot be read.
+    QVariant value(const QString &name) const;
+
+    // An amount (Energy, EnergyFullDesign, Percentage) from any numeric
+    // D-Bus type; none when it is not a finite number of at least zero.
+    std::optional<double> amount(const QString &name) const;
+    // An enumeration (Type, State, Technology) from any integer type;
+    // 0, "unknown", when it is none.
+    uint enumeration(const QString &name) const;
+    // Seconds (TimeToEmpty, TimeToFull) from any integer type; 0 otherwise.
+    qlonglong seconds(const QString &name) const;
+    // A text; empty when it is none.
+    QString text(const QString &name) const;
+
+    uint type() const;
+    uint state() const;
+
+private:
+    QString devicePath;
+    bool live;
+    QVariantMap values;
+};
