@@ -185,8 +185,6 @@ void UPowerView::ownerChanged(const QString &, const QString &, const QString &n
 {
     // A daemon that has gone leaves the last values in place until
     // another one takes the name.
-    if (newOwner.isEmpty())
-        return;
-    load();
-    emit reloaded();
+    if (!newOwner.isEmpty())
+        emit daemonRestarted();
 }

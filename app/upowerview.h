@@ -42,9 +42,9 @@ signals:
     void deviceAppeared(const QString &path);
     void deviceChanged(const QString &path);
     void deviceGone(const QString &path);
-    // The daemon has a new owner (a restart, an upgrade) and load() has
-    // run again; the mode may have changed.
-    void reloaded();
+    // The daemon has a new owner (a restart, an upgrade): what the view
+    // holds is of the old one until load() runs again.
+    void daemonRestarted();
 
 private slots:
     void deviceAdded(const QDBusObjectPath &path);

@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -89,7 +90,7 @@ WMain::WMain(QWidget *parent)
     view = new UPowerView(this);
     connect(view, &UPowerView::deviceAppeared, this, &WMain::deviceAppeared);
     connect(view, &UPowerView::deviceChanged, this, &WMain::deviceChanged);
-    connect(view, &UPowerView::reloaded, this, &WMain::daemonReloaded);
+    connect(view, &UPowerView::daemonRestarted, this, &WMain::daemonRestarted);
     // The monitor reads its settings on every tick: one store, looked at
     // again on each tick for edits made outside the program.
     settings = new QSettings(this);
@@ -232,12 +233,18 @@ void WMain::DeviceRemoved(QDBusObjectPath objectPath)
     showPageForRegistry();
 }
 
+void WMain::daemonRestarted()
+{
+    restarted = true;
+}
+
 // UPower has a new owner, which may list other devices and may even be of
 // the other generation. Tabs and gauges of devices still there stay.
-void WMain::daemonReloaded()
+void WMain::followRestartedDaemon()
 {
+    view->load();
     if (!view->isEventDriven()) {
-        // The next tick lists the devices anyway.
+        // This tick lists the devices anyway.
         registryStale = true;
         for (WBattery *battery : qAsConst(batteries))
             battery->setProperties(DeviceProperties(battery->path()));
@@ -275,6 +282,9 @@ void WMain::timeout()
     scheduled.tick(currentClocks());
     // Edits made to the store outside the program count from this tick on.
     settings->sync();
+
+    if (std::exchange(restarted, false))
+        followRestartedDaemon();
 
     QStringList dischargingDevices;
     if (view->isEventDriven()) {

@@ -43,7 +43,7 @@ public slots:
 private slots:
     void deviceAppeared(const QString &path);
     void deviceChanged(const QString &path);
-    void daemonReloaded();
+    void daemonRestarted();
     void prepareForSleep(bool starting);
 
 private:
@@ -55,6 +55,7 @@ private:
     QStringList monitorDevices(QStringList &dischargingDevices);
     void checkCriticalCharge(const DeviceProperties &device, QStringList &dischargingDevices);
     void forgetVanishedBatteries(const QStringList &present);
+    void followRestartedDaemon();
     void reportLinePower(bool discharging);
     void runSchedules();
 
@@ -74,4 +75,7 @@ private:
     // The daemon got a new owner: the next look at the device list brings
     // the registry in line with it.
     bool registryStale = false;
+    // UPower has a new owner. A daemon may own its name before it lists
+    // its devices, so it is looked at on the next tick.
+    bool restarted = false;
 };

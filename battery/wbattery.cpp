@@ -14,10 +14,15 @@
 #include <QPixmap>
 #include <QTextEdit>
 #include <cmath>
+#include <malloc.h>
+#include <utility>
 
 namespace {
 
 using namespace UPowerWire;
+
+// So many signals between two refreshes make a storm.
+constexpr int stormSignals = 1000;
 
 // Rounds half up into an int, or UnknownCharge when x is not a number; huge
 // values are held just inside the int range rather than overflowing.
@@ -267,6 +272,7 @@ void WBattery::updateCharge()
 // refresh, not one each.
 void WBattery::changed()
 {
+    ++signalsSinceRefresh;
     if (refreshQueued)
         return;
     refreshQueued = true;
@@ -277,6 +283,11 @@ void WBattery::refresh()
 {
     refreshQueued = false;
     updateCharge();
+    // A storm of signals queued up while the page waited for the daemon:
+    // their memory is free again, but the allocator keeps it for the
+    // process unless asked to give it back.
+    if (std::exchange(signalsSinceRefresh, 0) >= stormSignals)
+        malloc_trim(0);
 }
 
 // One signal carries every property the daemon changed in one go: one

@@ -76,6 +76,7 @@ private:
     WexIconLabel *stateIcon;
     BatteryIndicator *indicator;
     bool refreshQueued = false;
+    int signalsSinceRefresh = 0;
     bool following = false;
     // What the tray and the state icon show, so that they are set only
     // when that changes.
