@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -27,12 +29,63 @@ constexpr char Acknowledgement = '\x06';
 constexpr int ConnectRetryMs = 25;
 // A client that connects but never completes a message is dropped.
 constexpr int ConnectionLifetimeMs = 10000;
+// Client connections held open at once. Each costs a descriptor: without a
+// cap, a flood of idle ones uses them all up, and a server that cannot
+// accept stops listening.
+constexpr int MaxConnections = 64;
 // sockaddr_un::sun_path holds 108 bytes, the terminating zero included.
 constexpr int MaxSocketPathLength = 107;
 
 QDataStream::Version streamVersion()
 {
     return QDataStream::Qt_5_15;
+}
+
+bool fitsSocketPath(const QString &folder, const QString &id)
+{
+    return QFile::encodeName(folder).size() + 1 + id.size() <= MaxSocketPathLength;
+}
+
+// True when something is at path that this user did not make as a file of
+// the given kind: it belongs to another user, or it is of another kind (a
+// symbolic link, say). Links are not followed.
+bool isForeign(const QString &path, mode_t kind)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return (info.st_mode & S_IFMT) != kind || info.st_uid != ::geteuid();
+}
+
+// The user's runtime folder, or empty when there is none or the socket path
+// would not fit. Without XDG_RUNTIME_DIR Qt would make one up in the shared
+// temporary folder, checked through symbolic links: not good enough.
+QString runtimeFolder(const QString &id)
+{
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return QString();
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return fitsSocketPath(runtime, id) ? runtime : QString();
+}
+
+// The temporary folder is shared between users: any of them may create the
+// names there first. So the lock and socket go into a folder of this user's
+// alone.
+QString privateTempFolder()
+{
+    return QDir::tempPath() + QStringLiteral("/qtsingleapp-") + QString::number(::geteuid());
+}
+
+// Makes folder if need be; false when the name is taken by anything but a
+// folder of this user's alone (another user's folder, a symbolic link, a
+// folder that others may enter).
+bool makePrivateFolder(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    ::mkdir(path.constData(), 0700);
+    struct stat info;
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode)
+            && info.st_uid == ::geteuid() && (info.st_mode & 07777) == 0700;
 }
 
 } // namespace
@@ -54,13 +107,19 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled
             QCryptographicHash::hash(identity, QCryptographicHash::Sha256).toHex().left(24);
     m_id = QStringLiteral("qtsingleapp-%1-%2").arg(uid, QString::fromLatin1(hash));
 
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()
-        || QFile::encodeName(folder).size() + 1 + m_id.size() > MaxSocketPathLength) {
-        // The temporary folder is shared between users; the uid in the id
-        // keeps the names apart and the socket is opened to this user only.
-        folder = QDir::tempPath();
+    QString folder = runtimeFolder(m_id);
+    if (folder.isEmpty()) {
+        folder = privateTempFolder();
+        if (!makePrivateFolder(folder)) {
+            startUnguarded("not using a folder that is not this user's alone:", folder);
+            return;
+        }
     }
+    claimInstance(folder);
+}
+
+void QtSingleApplication::claimInstance(const QString &folder)
+{
     m_socketPath = folder + QLatin1Char('/') + m_id;
 
     const QString lockPath = m_socketPath + QStringLiteral(".lock");
@@ -76,7 +135,20 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled
         qWarning("QtSingleApplication: cannot create the lock file %s",
                  qPrintable(QDir::toNativeSeparators(lockPath)));
         m_primary = true;
+    } else if (isForeign(lockPath, S_IFREG)) {
+        startUnguarded("ignoring another user's lock file", lockPath);
+    } else if (isForeign(m_socketPath, S_IFSOCK)) {
+        startUnguarded("ignoring another user's socket", m_socketPath);
     }
+}
+
+// Whatever another user left there says nothing about this user's
+// instances; not starting at all would be worse than running twice.
+void QtSingleApplication::startUnguarded(const char *reason, const QString &path)
+{
+    qWarning("QtSingleApplication: %s %s; starting as the first instance", reason,
+             qPrintable(QDir::toNativeSeparators(path)));
+    m_primary = true;
 }
 
 QtSingleApplication::~QtSingleApplication()
@@ -96,6 +168,11 @@ void QtSingleApplication::becomePrimary()
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &QtSingleApplication::acceptConnections);
+    listen();
+}
+
+void QtSingleApplication::listen()
+{
     // Holding the lock means whatever socket is there belongs to an instance
     // that died without cleaning up.
     QLocalServer::removeServer(m_socketPath);
@@ -165,14 +242,35 @@ void QtSingleApplication::acceptConnections()
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         // The server owns the socket; it goes when the client leaves, or when
         // a client has kept it open too long without finishing a message.
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        m_connections.append(socket);
+        connect(socket, &QLocalSocket::disconnected, this,
+                [this, socket] { forgetConnection(socket); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
-        QTimer::singleShot(ConnectionLifetimeMs, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
+        QTimer::singleShot(ConnectionLifetimeMs, socket,
+                           [this, socket] { forgetConnection(socket); });
+        // The oldest goes: a later start writes its message as soon as it
+        // connects, so the newest connection is the one likely to be useful,
+        // while the oldest has had its time.
+        if (m_connections.size() > MaxConnections)
+            forgetConnection(m_connections.constFirst());
         if (socket->bytesAvailable() > 0)
             readMessage(socket);
+    }
+}
+
+void QtSingleApplication::forgetConnection(QLocalSocket *socket)
+{
+    if (!m_connections.removeOne(socket))
+        return;
+    socket->abort();
+    socket->deleteLater();
+    // A server that failed to accept (out of descriptors, say) has closed
+    // and removed its socket, though isListening() still says yes; so has
+    // one whose socket a cleaner of the temporary folder removed. With a
+    // descriptor free again, listen anew.
+    if (!QFileInfo::exists(m_socketPath)) {
+        m_server->close();
+        listen();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QList>
 #include <QLockFile>
 #include <QPointer>
 #include <memory>
@@ -12,8 +13,10 @@ class QLocalSocket;
 // already runs for this user, and can hand that instance a message.
 //
 // Identity: one per user and per executable path. The first instance holds
-// a lock file and listens on a local socket in the user's runtime folder;
-// later instances find the lock held and talk to the socket.
+// a lock file and listens on a local socket in the user's runtime folder
+// (without one, in a folder of the user's own inside the temporary folder);
+// later instances find the lock held and talk to the socket. A lock or
+// socket that another user made is never taken for a running instance.
 class QtSingleApplication : public QApplication
 {
     Q_OBJECT
@@ -47,8 +50,12 @@ signals:
     void messageReceived(const QString &message);
 
 private:
+    void claimInstance(const QString &folder);
+    void startUnguarded(const char *reason, const QString &path);
     void becomePrimary();
+    void listen();
     void acceptConnections();
+    void forgetConnection(QLocalSocket *socket);
     void readMessage(QLocalSocket *socket);
 
     QString m_id;
@@ -56,6 +63,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     bool m_primary = false;
     QLocalServer *m_server = nullptr;
+    // Open client connections, oldest first.
+    QList<QLocalSocket *> m_connections;
     QPointer<QWidget> m_window;
     bool m_activateOnMessage = false;
 };

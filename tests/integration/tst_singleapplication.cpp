@@ -9,8 +9,14 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -21,12 +27,20 @@ namespace {
 class Probe
 {
 public:
-    explicit Probe(const QString &program, const QString &message = QStringLiteral("raise"))
+    explicit Probe(
+            const QString &program, const QString &message = QStringLiteral("raise"),
+            const QStringList &moreArguments = {},
+            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
     {
         QObject::connect(&m_process, &QProcess::readyReadStandardOutput,
                          [this] { m_output += m_process.readAllStandardOutput(); });
+        QObject::connect(&m_process, &QProcess::readyReadStandardError,
+                         [this] { m_errors += m_process.readAllStandardError(); });
+        m_process.setProcessEnvironment(environment);
         m_clock.start();
-        m_process.start(program, {QString::fromLatin1(message.toUtf8().toPercentEncoding())});
+        m_process.start(program,
+                        QStringList{QString::fromLatin1(message.toUtf8().toPercentEncoding())}
+                                + moreArguments);
     }
     ~Probe()
     {
@@ -61,6 +75,12 @@ public:
         m_process.waitForFinished(5000);
     }
 
+    QStringList errorLines()
+    {
+        m_errors += m_process.readAllStandardError();
+        return QString::fromUtf8(m_errors).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
 private:
     QStringList lines()
     {
@@ -71,12 +91,91 @@ private:
     QProcess m_process;
     QElapsedTimer m_clock;
     QByteArray m_output;
+    QByteArray m_errors;
 };
 
 // Well below the probe's 5 s timeout: a start that waited for it is too slow.
 constexpr int QuickMs = 3000;
 
+// A user other than the one running the tests, as whom files are made.
+constexpr uid_t OtherUid = 65534; // nobody
+
+// The descriptor soft limit, raised or lowered within the hard limit (which
+// root may raise as well).
+bool setOpenFileLimit(rlim_t soft)
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return false;
+    limit.rlim_cur = soft;
+    if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < soft)
+        limit.rlim_max = soft;
+    return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+}
+
+sockaddr_un socketAddress(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+    return address;
+}
+
+// A client connection that connects and then says nothing. Connecting
+// blocks while the listener's backlog is full, up to a generous time-out.
+int connectIdle(const QString &socketPath)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    const timeval patience{30, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+    const sockaddr_un address = socketAddress(socketPath);
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+struct FileInfo
+{
+    bool exists = false;
+    uid_t owner = 0;
+    mode_t mode = 0;
+};
+
+FileInfo lstatInfo(const QString &path)
+{
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {true, info.st_uid, info.st_mode};
+}
+
+// Leaves a socket file at path, as a server that has gone does.
+bool makeSocketFile(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_un address = socketAddress(path);
+    const bool bound = fd >= 0
+            && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+bool giveToOtherUser(const QString &path)
+{
+    return ::lchown(QFile::encodeName(path).constData(), OtherUid, OtherUid) == 0;
+}
+
+// Prepares the shared temporary folder, given the per-user folder and the
+// socket path that a start uses there; false when it could not.
+using Plant = std::function<bool(const QString &folder, const QString &socketPath)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Plant)
 
 class TestSingleApplication : public QObject
 {
@@ -91,6 +190,9 @@ private slots:
     void stoppedPrimaryMakesSenderGiveUp();
     void differentExecutablesAreSeparate();
     void garbageClientsDoNotBreakThePrimary();
+    void connectionFloodLeavesThePrimaryListening();
+    void othersFilesInTheSharedFolderAreNoInstance_data();
+    void othersFilesInTheSharedFolderAreNoInstance();
     void messageActivatesTheWindow();
 
 private:
@@ -101,6 +203,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QLockFile> m_heldLock;
 };
 
 void TestSingleApplication::init()
@@ -280,6 +383,158 @@ void TestSingleApplication::garbageClientsDoNotBreakThePrimary()
     QVERIFY(primary.waitForLine(QStringLiteral("message:raise")));
     QCOMPARE(stalled.state(), QLocalSocket::ConnectedState);
     QVERIFY(primary.isRunning());
+}
+
+void TestSingleApplication::connectionFloodLeavesThePrimaryListening()
+{
+    // The primary gets the usual soft limit of 1,024 descriptors, fewer than
+    // the connections held against it; this process needs more than them.
+    constexpr int Connections = 3000;
+    rlimit original{};
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &original), 0);
+    QVERIFY(setOpenFileLimit(1024));
+    const QString program = copyProbe();
+    Probe primary(program);
+    const bool raised = setOpenFileLimit(Connections + 1024);
+    const auto restoreLimit = qScopeGuard([&original] { ::setrlimit(RLIMIT_NOFILE, &original); });
+    QVERIFY(raised);
+    QVERIFY(isPrimary(primary));
+    const QString socketPath = primary.value(QStringLiteral("socket:"));
+
+    std::vector<int> clients;
+    const auto closeClients = qScopeGuard([&clients] {
+        for (const int fd : clients)
+            ::close(fd);
+    });
+    for (int i = 0; i < Connections; ++i) {
+        const int fd = connectIdle(socketPath);
+        if (fd < 0)
+            break;
+        clients.push_back(fd);
+    }
+    QCOMPARE(int(clients.size()), Connections);
+    QVERIFY(lstatInfo(socketPath).exists);
+
+    // With every idle connection still open, a later start gets through.
+    Probe secondary(program, QStringLiteral("raise"), {QStringLiteral("30000")});
+    QVERIFY(secondary.waitForCleanExit(40000));
+    QCOMPARE(secondary.count(QStringLiteral("sent:1")), 1);
+    QVERIFY(primary.waitForLine(QStringLiteral("message:raise")));
+    QVERIFY(primary.isRunning());
+    QVERIFY(lstatInfo(socketPath).exists);
+}
+
+void TestSingleApplication::othersFilesInTheSharedFolderAreNoInstance_data()
+{
+    // How another user (or a careless one) prepares the shared temporary
+    // folder before the first start, given the per-user folder and the
+    // socket path that a start uses there.
+    QTest::addColumn<Plant>("plant");
+    QTest::addColumn<bool>("meetsThem");
+
+    const auto garbageLock = [](const QString &path) {
+        QFile lock(path);
+        return lock.open(QIODevice::WriteOnly) && lock.write("garbage\n") > 0
+                && lock.setPermissions(QFile::ReadOwner | QFile::WriteOwner)
+                && giveToOtherUser(path);
+    };
+
+    const auto privateFolder = [](const QString &path, mode_t mode) {
+        return QDir().mkdir(path) && ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+    };
+
+    // The lock at the path that earlier releases used, straight in the
+    // shared folder: it held off every start.
+    QTest::newRow("lock of another user in the shared folder")
+            << Plant([garbageLock](const QString &folder, const QString &socketPath) {
+                   const QString shared = QFileInfo(folder).path();
+                   return garbageLock(shared + QLatin1Char('/') + QFileInfo(socketPath).fileName()
+                                      + QStringLiteral(".lock"));
+               })
+            << false;
+    QTest::newRow("per-user folder made by another user")
+            << Plant([privateFolder](const QString &folder, const QString &) {
+                   return QDir(folder).removeRecursively() && privateFolder(folder, 0700)
+                           && giveToOtherUser(folder);
+               })
+            << true;
+    QTest::newRow("per-user folder open to all")
+            << Plant([privateFolder](const QString &folder, const QString &) {
+                   return QDir(folder).removeRecursively() && privateFolder(folder, 0777);
+               })
+            << true;
+    QTest::newRow("per-user folder a symbolic link to a private one")
+            << Plant([privateFolder](const QString &folder, const QString &) {
+                   const QString target = folder + QStringLiteral("-target");
+                   return QDir(folder).removeRecursively() && privateFolder(target, 0700)
+                           && QFile::link(target, folder);
+               })
+            << true;
+    QTest::newRow("garbage lock of another user in the per-user folder")
+            << Plant([garbageLock](const QString &, const QString &socketPath) {
+                   return garbageLock(socketPath + QStringLiteral(".lock"));
+               })
+            << true;
+    QTest::newRow("socket of another user beside a held lock")
+            << Plant([this](const QString &, const QString &socketPath) {
+                   // The lock is this process's own and stays held until the
+                   // row ends; only the socket is someone else's.
+                   m_heldLock = std::make_unique<QLockFile>(socketPath + QStringLiteral(".lock"));
+                   QFile::remove(socketPath);
+                   return m_heldLock->tryLock(0) && makeSocketFile(socketPath)
+                           && giveToOtherUser(socketPath);
+               })
+            << true;
+}
+
+void TestSingleApplication::othersFilesInTheSharedFolderAreNoInstance()
+{
+    QFETCH(Plant, plant);
+    QFETCH(bool, meetsThem);
+    if (::geteuid() != 0)
+        QSKIP("making files of another user needs root");
+
+    // No runtime folder: the lock and socket go to the shared temporary one
+    // (a short path, as the socket's must fit).
+    QTemporaryDir sharedFolder(QDir::tempPath() + QStringLiteral("/shared-XXXXXX"));
+    QVERIFY(sharedFolder.isValid());
+    const QString shared = sharedFolder.path();
+    const auto releaseLock = qScopeGuard([this] { m_heldLock.reset(); });
+    QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("TMPDIR"), shared);
+    const QString program = copyProbe();
+
+    // Untouched, the starts meet in a folder of this user's, closed to others.
+    QString socketPath;
+    {
+        Probe first(program, QStringLiteral("raise"), {}, environment);
+        QVERIFY(isPrimary(first));
+        socketPath = first.value(QStringLiteral("socket:"));
+        Probe second(program, QStringLiteral("raise"), {}, environment);
+        QVERIFY(second.waitForCleanExit());
+        QCOMPARE(second.count(QStringLiteral("sent:1")), 1);
+    }
+    const QString folder = QFileInfo(socketPath).path();
+    QCOMPARE(QFileInfo(folder).path(), shared);
+    const FileInfo made = lstatInfo(folder);
+    QVERIFY(S_ISDIR(made.mode));
+    QCOMPARE(made.owner, ::geteuid());
+    QCOMPARE(made.mode & 07777, mode_t(0700));
+
+    QVERIFY(plant(folder, socketPath));
+    Probe start(program, QStringLiteral("raise"), {}, environment);
+    QVERIFY(isPrimary(start));
+    QTest::qWait(200);
+    QVERIFY(start.isRunning());
+    // What it met there, it says on one line.
+    const QStringList said =
+            start.errorLines().filter(QRegularExpression(QStringLiteral("^QtSingleApplication:")));
+    QVERIFY2(said.size() == (meetsThem ? 1 : 0), qPrintable(said.join(QLatin1Char('\n'))));
+    if (meetsThem)
+        QVERIFY2(said.constFirst().contains(QStringLiteral("first instance")),
+                 qPrintable(said.constFirst()));
 }
 
 void TestSingleApplication::messageActivatesTheWindow()
