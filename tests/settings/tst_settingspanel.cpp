@@ -35,6 +35,7 @@ private slots:
     void storedValuesTheListsLackAreKept();
     void rowsFollowEnumerationAndCatalogue_data();
     void rowsFollowEnumerationAndCatalogue();
+    void pathListedTwiceKeepsBothChoices();
     void monitorSeesPanelChanges();
 
 private:
@@ -275,6 +276,25 @@ void TestSettingsPanel::rowsFollowEnumerationAndCatalogue()
         rows << qobject_cast<QCheckBox *>(form->itemAt(i, QFormLayout::LabelRole)->widget())
                         ->text();
     QCOMPARE(rows, scheduleRows);
+}
+
+void TestSettingsPanel::pathListedTwiceKeepsBothChoices()
+{
+    const QString path = addBattery(QStringLiteral("BAT0"));
+    upower->setEnumeration({path, path});
+    WControl panel;
+    panel.load();
+    const auto rows = panel.findChildren<BatteryControlWidget *>();
+    QVERIFY(!rows.isEmpty());
+
+    // A second row for the path would write its stale level back with the
+    // action.
+    levelList(rows.first())->setCurrentIndex(2); // 50%
+    actionList(rows.last())->setCurrentIndex(0); // Nothing
+    QSettings settings;
+    QCOMPARE(settings.value(SettingsKeys::criticalChargeLevel(path)).toInt(), 50);
+    QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(), QStringLiteral("*"));
+    QCOMPARE(rows.size(), 1);
 }
 
 void TestSettingsPanel::monitorSeesPanelChanges()
