@@ -1,6 +1,7 @@
 #include "wmain.h"
 
 #include "poweractions.h"
+#include "powericon.h"
 #include "settingskeys.h"
 #include "timeofday.h"
 #include "upowerdeviceinterface.h"
@@ -11,7 +12,6 @@
 #include "wexintegration.h"
 #include "wirenames.h"
 
-#include <QPainter>
 #include <QSettings>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -37,27 +37,6 @@ QString tabTitle(const QWidget *page)
     return title.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-// Many icon themes have no "power": without an image of its own the tray
-// icon would not show at all, so a plain battery stands in for it.
-QIcon drawnPowerIcon()
-{
-    QIcon icon;
-    for (int side : {16, 22, 32, 48}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const qreal unit = side / 16.0;
-        painter.setPen(QPen(QColor(40, 40, 40), unit));
-        painter.setBrush(QColor(250, 250, 250));
-        painter.drawRoundedRect(QRectF(1.5 * unit, 3.5 * unit, 12 * unit, 9 * unit), unit, unit);
-        painter.fillRect(QRectF(13.5 * unit, 6 * unit, 1.5 * unit, 4 * unit), QColor(40, 40, 40));
-        painter.fillRect(QRectF(3 * unit, 5 * unit, 7 * unit, 6 * unit), QColor(60, 180, 60));
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
 // The theme's icon of that name, or the fallback when the theme has none;
 // the fallback is only made when it is needed.
 template<typename Fallback>
@@ -76,7 +55,7 @@ WMain::WMain(QWidget *parent)
     ui.setupUi(this);
 
     ui.aExit->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
-    setWindowIcon(themeIcon(QStringLiteral("power"), drawnPowerIcon));
+    setWindowIcon(powerIcon());
 
     trayIcon = new QSystemTrayIcon(windowIcon(), this);
     trayIcon->setToolTip(windowTitle());
