@@ -47,8 +47,7 @@ private:
     {
         QVariantMap properties = UPowerMock::battery("B", energy, design, state);
         properties.insert("Percentage", 0.0);
-        for (auto it = more.cbegin(); it != more.cend(); ++it)
-            properties.insert(it.key(), it.value());
+        properties.insert(more);
         return properties;
     }
 

@@ -59,8 +59,7 @@ void TestWBattery::cleanup()
 QString TestWBattery::addBattery(const QVariantMap &overrides)
 {
     QVariantMap properties = UPowerMock::battery(QStringLiteral("Model-X"), 30.0, 50.0, 2);
-    for (auto it = overrides.cbegin(); it != overrides.cend(); ++it)
-        properties.insert(it.key(), it.value());
+    properties.insert(overrides);
     return upower->addDevice(QStringLiteral("battery_%1").arg(++devices), properties);
 }
 

@@ -43,8 +43,7 @@ private:
     QString addBattery(const QString &name, const QVariantMap &overrides = {}, uint type = 2)
     {
         QVariantMap properties = UPowerMock::battery(name, 10.0, 50.0, 2, type);
-        for (auto it = overrides.cbegin(); it != overrides.cend(); ++it)
-            properties.insert(it.key(), it.value());
+        properties.insert(overrides);
         return upower->addDevice(name, properties);
     }
     static QString storeContents()
