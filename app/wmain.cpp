@@ -1,5 +1,6 @@
 #include "wmain.h"
 
+#include "monitorrules.h"
 #include "poweractions.h"
 #include "powericon.h"
 #include "settingskeys.h"
@@ -171,18 +172,9 @@ void WMain::timeout()
         if (!isBatteryType(proxy.type(), true))
             continue;
 
-        const int percent = chargePercent(&proxy);
-        const QString action = settings.value(SettingsKeys::criticalAction(path),
-                                              SettingsKeys::defaultCriticalAction())
-                                       .toString();
-        const int level = settings.value(SettingsKeys::criticalChargeLevel(path),
-                                         SettingsKeys::defaultCriticalChargeLevel)
-                                  .toInt();
-        // A charge that cannot be known never shuts the machine down.
-        if (action != SettingsKeys::nothingAction() && percent != UnknownCharge && percent <= level
-            && proxy.state() == UPowerWire::Discharging) {
-            executeAction(action);
-        }
+        const auto action = criticalActionFor(settings, path, chargePercent(&proxy));
+        if (action && proxy.state() == UPowerWire::Discharging)
+            executeAction(*action);
         if (proxy.state() == UPowerWire::Discharging)
             dischargingDevices.append(path);
     }
@@ -219,16 +211,9 @@ void WMain::runSchedules(const QSettings &settings)
     const QMap<QString, QString> actions = powerActions();
     for (auto it = actions.keyBegin(); it != actions.keyEnd(); ++it) {
         const QString &action = *it;
-        if (action == SettingsKeys::nothingAction())
-            continue;
-        const bool enabled = settings.value(SettingsKeys::scheduleEnabled(action)).toBool();
-        const QTime time = settings.value(SettingsKeys::scheduleTime(action)).toTime();
-        // A schedule without a readable time would otherwise be due on every
-        // run (secsTo() of an invalid time is 0).
-        if (!enabled || !time.isValid())
-            continue;
-        const int secondsToGo = currentTimeOfDay().secsTo(time);
-        if (secondsToGo / 60 == 0)
+        if (action != SettingsKeys::nothingAction()
+            && scheduleDue(settings, action, currentTimeOfDay())) {
             executeAction(action);
+        }
     }
 }

@@ -13,6 +13,7 @@
 // Run it under tests/harness/run-with-buses: it refuses to start without
 // the private system bus the harness provides.
 
+#include "monitorrules.h"
 #include "poweractions.h"
 #include "powericon.h"
 #include "settingskeys.h"
@@ -270,8 +271,9 @@ private:
 // run to run instead of making one per device in every run, and, with
 // iconOnChange, when it also sets the tray image only when line power goes
 // down or comes back instead of making and setting it in every run: the
-// same reads in the same order, written out here for the comparison only.
-// Nothing is ever due with these batteries and schedules, so it never acts.
+// same reads in the same order, decided by the monitor's own rules; only
+// the keeping of proxies and of the image is written out here. Nothing is
+// ever due with these batteries and schedules, so it never acts.
 class KeptProxyMonitor
 {
 public:
@@ -299,15 +301,8 @@ public:
             const uint type = proxy->type();
             if (type != UPowerWire::Battery && type != UPowerWire::Ups)
                 continue;
-            const int percent = chargePercent(proxy.get());
-            const QString action = settings.value(SettingsKeys::criticalAction(path),
-                                                  SettingsKeys::defaultCriticalAction())
-                                           .toString();
-            const int level = settings.value(SettingsKeys::criticalChargeLevel(path),
-                                             SettingsKeys::defaultCriticalChargeLevel)
-                                      .toInt();
-            if (action != SettingsKeys::nothingAction() && percent != UnknownCharge
-                && percent <= level && proxy->state() == UPowerWire::Discharging) {
+            if (criticalActionFor(settings, path, chargePercent(proxy.get()))
+                && proxy->state() == UPowerWire::Discharging) {
                 qFatal("a critical action came due in the benchmark");
             }
             if (proxy->state() == UPowerWire::Discharging)
@@ -322,12 +317,10 @@ public:
         }
         const QMap<QString, QString> actions = powerActions();
         for (auto it = actions.keyBegin(); it != actions.keyEnd(); ++it) {
-            if (*it == SettingsKeys::nothingAction())
-                continue;
-            const bool enabled = settings.value(SettingsKeys::scheduleEnabled(*it)).toBool();
-            const QTime time = settings.value(SettingsKeys::scheduleTime(*it)).toTime();
-            if (enabled && time.isValid() && currentTimeOfDay().secsTo(time) / 60 == 0)
+            if (*it != SettingsKeys::nothingAction()
+                && scheduleDue(settings, *it, currentTimeOfDay())) {
                 qFatal("a schedule came due in the benchmark");
+            }
         }
     }
 
