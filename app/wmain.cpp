@@ -1,6 +1,8 @@
 #include "wmain.h"
 
+#include "monitorrules.h"
 #include "poweractions.h"
+#include "powericon.h"
 #include "settingskeys.h"
 #include "timeofday.h"
 #include "upowertypes.h"
@@ -12,7 +14,6 @@
 #include "wirenames.h"
 
 #include <QDBusReply>
-#include <QPainter>
 #include <QSettings>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -35,27 +36,6 @@ QString tabTitle(const QWidget *page)
     return title.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-// Many icon themes have no "power": without an image of its own the tray
-// icon would not show at all, so a plain battery stands in for it.
-QIcon drawnPowerIcon()
-{
-    QIcon icon;
-    for (int side : {16, 22, 32, 48}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const qreal unit = side / 16.0;
-        painter.setPen(QPen(QColor(40, 40, 40), unit));
-        painter.setBrush(QColor(250, 250, 250));
-        painter.drawRoundedRect(QRectF(1.5 * unit, 3.5 * unit, 12 * unit, 9 * unit), unit, unit);
-        painter.fillRect(QRectF(13.5 * unit, 6 * unit, 1.5 * unit, 4 * unit), QColor(40, 40, 40));
-        painter.fillRect(QRectF(3 * unit, 5 * unit, 7 * unit, 6 * unit), QColor(60, 180, 60));
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
 // The theme's icon of that name, or the fallback when the theme has none;
 // the fallback is only made when it is needed.
 template<typename Fallback>
@@ -75,7 +55,7 @@ WMain::WMain(QWidget *parent)
     ui.setupUi(this);
 
     ui.aExit->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
-    setWindowIcon(themeIcon(QStringLiteral("power"), drawnPowerIcon));
+    setWindowIcon(powerIcon());
 
     trayIcon = new QSystemTrayIcon(windowIcon(), this);
     trayIcon->setToolTip(windowTitle());
@@ -385,14 +365,7 @@ void WMain::runSchedules()
     const qint64 now = currentClocks().wallMs;
     QStringList due;
     for (const QString &action : candidates) {
-        const bool enabled = settings->value(SettingsKeys::scheduleEnabled(action)).toBool();
-        const QTime time = settings->value(SettingsKeys::scheduleTime(action)).toTime();
-        // A schedule without a readable time would otherwise be due on every
-        // run (secsTo() of an invalid time is 0).
-        if (!enabled || !time.isValid())
-            continue;
-        const int secondsToGo = currentTimeOfDay().secsTo(time);
-        if (secondsToGo / 60 == 0 && scheduled.mayRequest(action, now))
+        if (scheduleDue(*settings, action, currentTimeOfDay()) && scheduled.mayRequest(action, now))
             due.append(action);
     }
     if (due.isEmpty())

@@ -125,16 +125,20 @@ void WBattery::build()
     setWindowIcon(QIcon::fromTheme(QStringLiteral("battery")));
 
     chargeLabel = new QLabel(this);
+    chargeLabel->setObjectName(QStringLiteral("chargeLabel"));
     chargeLabel->setAlignment(Qt::AlignHCenter);
     chargeLabel->setTextFormat(Qt::PlainText);
 
     stateIcon = new WexIconLabel(this);
+    stateIcon->setObjectName(QStringLiteral("stateIcon"));
     stateIcon->setPixelMetricForIconSize(QStyle::PM_ToolBarIconSize);
     stateIcon->setAlignment(Qt::AlignHCenter);
 
     indicator = new BatteryIndicator(Qt::Vertical, this, remaining());
+    indicator->setObjectName(QStringLiteral("indicator"));
 
     info = new QTextEdit(this);
+    info->setObjectName(QStringLiteral("info"));
     info->setReadOnly(true);
 
     auto *column = new QVBoxLayout;

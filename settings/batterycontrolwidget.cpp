@@ -25,6 +25,7 @@ BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QS
     layout->addWidget(label);
 
     levels = new QComboBox(this);
+    levels->setObjectName(QStringLiteral("levels"));
     for (int level : {10, 25, 50, 90})
         levels->addItem(QStringLiteral("%1%").arg(level), level);
 
@@ -38,6 +39,7 @@ BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QS
     layout->addWidget(levels);
 
     actionList = new QComboBox(this);
+    actionList->setObjectName(QStringLiteral("actions"));
     for (auto it = actions.cbegin(); it != actions.cend(); ++it)
         actionList->addItem(it.value(), it.key());
     actionList->setCurrentIndex(

@@ -13,13 +13,16 @@
 // Run it under tests/harness/run-with-buses: it refuses to start without
 // the private system bus the harness provides.
 
+#include "monitorrules.h"
 #include "poweractions.h"
+#include "powericon.h"
 #include "settingskeys.h"
 #include "timeofday.h"
 #include "upowerdeviceinterface.h"
 #include "upowerinterface.h"
 #include "upowermock.h"
 #include "wbattery.h"
+#include "wirenames.h"
 #include "wmain.h"
 
 #include <QApplication>
@@ -30,8 +33,6 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QMap>
-#include <QPainter>
-#include <QPixmap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -48,11 +49,12 @@
 
 namespace {
 
-const QString upowerService = QStringLiteral("org.freedesktop.UPower");
-const QString upowerPath = QStringLiteral("/org/freedesktop/UPower");
-const QString upowerInterface = QStringLiteral("org.freedesktop.UPower");
-const QString deviceInterface = QStringLiteral("org.freedesktop.UPower.Device");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+// The names the program itself sends.
+const QString upowerService = UPowerWire::service;
+const QString upowerPath = UPowerWire::path;
+const QString upowerInterface = UPowerWire::interface;
+const QString deviceInterface = UPowerWire::deviceInterface;
+const QString propertiesInterface = DBusWire::propertiesInterface;
 
 QTextStream &out()
 {
@@ -265,46 +267,19 @@ private:
     int m_getArguments = 0;
 };
 
-// The window's tray image when the icon theme has no "power": a battery
-// drawn in four sizes. The same drawing as the window's, copied here so
-// that the variants below pay what the program pays.
-QIcon drawnBatteryIcon()
-{
-    QIcon icon;
-    for (int side : {16, 22, 32, 48}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const qreal unit = side / 16.0;
-        painter.setPen(QPen(QColor(40, 40, 40), unit));
-        painter.setBrush(QColor(250, 250, 250));
-        painter.drawRoundedRect(QRectF(1.5 * unit, 3.5 * unit, 12 * unit, 9 * unit), unit, unit);
-        painter.fillRect(QRectF(13.5 * unit, 6 * unit, 1.5 * unit, 4 * unit), QColor(40, 40, 40));
-        painter.fillRect(QRectF(3 * unit, 5 * unit, 7 * unit, 6 * unit), QColor(60, 180, 60));
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-QIcon trayPowerIcon()
-{
-    const QString name = QStringLiteral("power");
-    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : drawnBatteryIcon();
-}
-
 // What WMain::timeout() costs when it keeps one device proxy per path from
 // run to run instead of making one per device in every run, and, with
 // iconOnChange, when it also sets the tray image only when line power goes
 // down or comes back instead of making and setting it in every run: the
-// same reads in the same order, written out here for the comparison only.
-// Nothing is ever due with these batteries and schedules, so it never acts.
+// same reads in the same order, decided by the monitor's own rules; only
+// the keeping of proxies and of the image is written out here. Nothing is
+// ever due with these batteries and schedules, so it never acts.
 class KeptProxyMonitor
 {
 public:
     explicit KeptProxyMonitor(bool iconOnChange)
         : m_iconOnChange(iconOnChange),
-          m_upower(upowerService, upowerPath, QDBusConnection::systemBus()), m_tray(trayPowerIcon())
+          m_upower(upowerService, upowerPath, QDBusConnection::systemBus()), m_tray(powerIcon())
     {
         m_tray.setVisible(true);
     }
@@ -324,37 +299,28 @@ public:
                         upowerService, path, QDBusConnection::systemBus());
             }
             const uint type = proxy->type();
-            if (type != 2 && type != 3)
+            if (type != UPowerWire::Battery && type != UPowerWire::Ups)
                 continue;
-            const int percent = chargePercent(DeviceProperties(path));
-            const QString action = settings.value(SettingsKeys::criticalAction(path),
-                                                  SettingsKeys::defaultCriticalAction())
-                                           .toString();
-            const int level = settings.value(SettingsKeys::criticalChargeLevel(path),
-                                             SettingsKeys::defaultCriticalChargeLevel)
-                                      .toInt();
-            if (action != SettingsKeys::nothingAction() && percent != UnknownCharge
-                && percent <= level && proxy->state() == 2) {
+            if (criticalActionFor(settings, path, chargePercent(DeviceProperties(path)))
+                && proxy->state() == UPowerWire::Discharging) {
                 qFatal("a critical action came due in the benchmark");
             }
-            if (proxy->state() == 2)
+            if (proxy->state() == UPowerWire::Discharging)
                 discharging = true;
         }
         if (!m_iconOnChange || discharging != m_discharging) {
             m_tray.setIcon(discharging ? QIcon::fromTheme(QStringLiteral("dialog-warning"),
                                                           QApplication::style()->standardIcon(
                                                                   QStyle::SP_MessageBoxWarning))
-                                       : trayPowerIcon());
+                                       : powerIcon());
             m_discharging = discharging;
         }
         const QMap<QString, QString> actions = powerActions();
         for (auto it = actions.keyBegin(); it != actions.keyEnd(); ++it) {
-            if (*it == SettingsKeys::nothingAction())
-                continue;
-            const bool enabled = settings.value(SettingsKeys::scheduleEnabled(*it)).toBool();
-            const QTime time = settings.value(SettingsKeys::scheduleTime(*it)).toTime();
-            if (enabled && time.isValid() && currentTimeOfDay().secsTo(time) / 60 == 0)
+            if (*it != SettingsKeys::nothingAction()
+                && scheduleDue(settings, *it, currentTimeOfDay())) {
                 qFatal("a schedule came due in the benchmark");
+            }
         }
     }
 
@@ -629,14 +595,14 @@ QList<Part> measureParts(const QString &devicePath, CallCounter *counter)
     Part icon(themed ? QStringLiteral("tray image: the theme's \"power\"")
                      : QStringLiteral("tray image: no \"power\" in the theme, a battery drawn"));
     timePart(
-            icon, 500, [] { trayPowerIcon(); }, [] {});
+            icon, 500, [] { powerIcon(); }, [] {});
     parts << icon;
 
-    QSystemTrayIcon tray(trayPowerIcon());
+    QSystemTrayIcon tray(powerIcon());
     tray.setVisible(true);
     Part trayIcon(QStringLiteral("tray image made and set on a tray icon"));
     timePart(
-            trayIcon, 500, [&] { tray.setIcon(trayPowerIcon()); }, [] {});
+            trayIcon, 500, [&] { tray.setIcon(powerIcon()); }, [] {});
     parts << trayIcon;
 
     Part settings(QStringLiteral("QSettings opened, 2 battery keys and 6 schedule keys read"));

@@ -24,12 +24,6 @@ private slots:
     void hibernateIsSentEvenWhenNotOffered();
 
 private:
-    static OrgFreedesktopUPowerInterface manager()
-    {
-        return OrgFreedesktopUPowerInterface(QStringLiteral("org.freedesktop.UPower"),
-                                             QStringLiteral("/org/freedesktop/UPower"),
-                                             QDBusConnection::systemBus());
-    }
 };
 
 void TestPowerActions::catalogueFollowsDaemon_data()
@@ -95,7 +89,7 @@ void TestPowerActions::sleepRequestsDoNotWait()
     upower.setSleepDelay(answerDelay);
     upower.clearCalls();
 
-    auto proxy = manager();
+    auto proxy = UPowerMock::managerProxy();
     QElapsedTimer clock;
     clock.start();
     executePowerAction(proxy, action);
@@ -128,7 +122,7 @@ void TestPowerActions::everythingElseStopsThroughConsoleKit()
     QVERIFY(upower.start());
     QVERIFY(consoleKit.start());
 
-    auto proxy = manager();
+    auto proxy = UPowerMock::managerProxy();
     executePowerAction(proxy, action);
     // The shutdown request waits for ConsoleKit: it is there at once.
     QCOMPARE(consoleKit.stops(), 1);
@@ -141,7 +135,7 @@ void TestPowerActions::hibernateIsSentEvenWhenNotOffered()
     UPowerMock upower;
     QVERIFY(upower.start());
     QVERIFY(!powerActions().contains(QStringLiteral("hibernate")));
-    auto proxy = manager();
+    auto proxy = UPowerMock::managerProxy();
     executePowerAction(proxy, QStringLiteral("hibernate"));
     QVERIFY(upower.waitForCalls(QStringLiteral("Hibernate"), 1));
 }

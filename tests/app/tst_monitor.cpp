@@ -1,5 +1,6 @@
 #include "consolekitmock.h"
 #include "desktopmocks.h"
+#include "programparts.h"
 #include "settingskeys.h"
 #include "testicontheme.h"
 #include "timeofday.h"
@@ -64,10 +65,6 @@ private:
     QString addBattery(const QString &name, double percent, uint state, uint type = 2)
     {
         return upower->addDevice(name, UPowerMock::battery(name, percent / 2.0, 50.0, state, type));
-    }
-    static QSystemTrayIcon *windowTray(WMain &w)
-    {
-        return w.findChildren<QSystemTrayIcon *>(QString(), Qt::FindDirectChildrenOnly).value(0);
     }
     static QStringList messages(const DesktopMocks &desktop)
     {
@@ -377,12 +374,8 @@ void TestMonitor::settingsWrittenBetweenRunsAreRead()
     w.timeout();
     QCOMPARE(consoleKit->stops(), 1);
 
-    // The key holds the device path as given; the store folds the double
-    // slash, and both sides compose it the same way.
-    const QString key = SettingsKeys::criticalChargeLevel(path);
-    QCOMPARE(key,
-             QStringLiteral("Control/Battery/") + path + QStringLiteral("/CriticalChargeLevel"));
-    QVERIFY(key.contains(QLatin1String("Battery//org")));
+    // The store folds the double slash of the key built from the path: this
+    // is the name the settings file holds.
     QVERIFY(QSettings().allKeys().contains(QStringLiteral(
             "Control/Battery/org/freedesktop/UPower/devices/BAT0/CriticalChargeLevel")));
 }

@@ -1,3 +1,4 @@
+#include "programparts.h"
 #include "upowermock.h"
 #include "wbattery.h"
 #include "wmain.h"
@@ -30,7 +31,6 @@ private slots:
     void failedEnumerationShowsFirstPage();
 
 private:
-    static QTabWidget *tabs(WMain &w) { return w.findChild<QTabWidget *>(QStringLiteral("tabs")); }
     static int page(WMain &w)
     {
         return w.findChild<QStackedWidget *>(QStringLiteral("stack"))->currentIndex();
@@ -41,13 +41,6 @@ private:
         for (WBattery *battery : w.findChildren<WBattery *>())
             count += battery->findChildren<QSystemTrayIcon *>().size();
         return count;
-    }
-    static QStringList tabTitles(WMain &w)
-    {
-        QStringList titles;
-        for (int i = 0; i < tabs(w)->count(); ++i)
-            titles << tabs(w)->tabText(i);
-        return titles;
     }
     QString addBattery(const QString &name, uint state = 2, uint type = 2)
     {
@@ -101,7 +94,7 @@ void TestRegistry::batteriesAndUpsAtStartGetTabs()
     QCOMPARE(tabTitles(w),
              (QStringList{QStringLiteral("Settings"), QStringLiteral("BAT0"),
                           QStringLiteral("UPS1")}));
-    QCOMPARE(tabs(w)->currentIndex(), 0);
+    QCOMPARE(mainTabs(w)->currentIndex(), 0);
     QCOMPARE(batteryTrayIcons(w), 2);
 }
 
@@ -109,11 +102,11 @@ void TestRegistry::addedBatteryBecomesLastTab()
 {
     addBattery(QStringLiteral("BAT0"));
     WMain w;
-    tabs(w)->setCurrentIndex(1);
+    mainTabs(w)->setCurrentIndex(1);
     upower->emitDeviceAdded(addBattery(QStringLiteral("BAT1"), 1));
-    QTRY_COMPARE(tabs(w)->count(), 3);
-    QCOMPARE(tabs(w)->tabText(2), QStringLiteral("BAT1"));
-    QCOMPARE(tabs(w)->currentIndex(), 1);
+    QTRY_COMPARE(mainTabs(w)->count(), 3);
+    QCOMPARE(mainTabs(w)->tabText(2), QStringLiteral("BAT1"));
+    QCOMPARE(mainTabs(w)->currentIndex(), 1);
     QCOMPARE(batteryTrayIcons(w), 2);
 }
 
@@ -124,8 +117,8 @@ void TestRegistry::upsAddedLaterIsIgnored()
     upower->emitDeviceAdded(upower->addDevice(QStringLiteral("AC"), UPowerMock::linePower(true)));
     // A battery announced afterwards proves both announcements were handled.
     upower->emitDeviceAdded(addBattery(QStringLiteral("BAT9")));
-    QTRY_COMPARE(tabs(w)->count(), 2);
-    QCOMPARE(tabs(w)->tabText(1), QStringLiteral("BAT9"));
+    QTRY_COMPARE(mainTabs(w)->count(), 2);
+    QCOMPARE(mainTabs(w)->tabText(1), QStringLiteral("BAT9"));
     QCOMPARE(page(w), 1);
 }
 
@@ -147,7 +140,7 @@ void TestRegistry::removeThenAddGivesFreshObject()
     const QString first = addBattery(QStringLiteral("BAT0"));
     addBattery(QStringLiteral("BAT1"));
     WMain w;
-    QPointer<WBattery> old = qobject_cast<WBattery *>(tabs(w)->widget(1));
+    QPointer<WBattery> old = qobject_cast<WBattery *>(mainTabs(w)->widget(1));
     upower->removeDevice(first);
     QTRY_VERIFY(old.isNull());
     upower->emitDeviceAdded(addBattery(QStringLiteral("BAT0")));
@@ -168,7 +161,7 @@ void TestRegistry::unknownRemovalChangesNothing()
     // before it were delivered.
     const QString probe = addBattery(QStringLiteral("PROBE"));
     upower->emitDeviceAdded(probe);
-    QTRY_COMPARE(tabs(w)->count(), 3);
+    QTRY_COMPARE(mainTabs(w)->count(), 3);
     QCOMPARE(tabTitles(w).mid(0, 2),
              (QStringList{QStringLiteral("Settings"), QStringLiteral("BAT0")}));
     QCOMPARE(page(w), 1);
@@ -179,19 +172,19 @@ void TestRegistry::repeatedPathsKeepOneTab()
     const QString path = addBattery(QStringLiteral("BAT0"));
     upower->setEnumeration({path, path});
     WMain w;
-    QCOMPARE(tabs(w)->count(), 2);
+    QCOMPARE(mainTabs(w)->count(), 2);
     QCOMPARE(batteryTrayIcons(w), 1);
-    QPointer<WBattery> battery = qobject_cast<WBattery *>(tabs(w)->widget(1));
+    QPointer<WBattery> battery = qobject_cast<WBattery *>(mainTabs(w)->widget(1));
 
     upower->emitDeviceAdded(path);
     upower->emitDeviceAdded(addBattery(QStringLiteral("BAT1")));
-    QTRY_COMPARE(tabs(w)->count(), 3);
+    QTRY_COMPARE(mainTabs(w)->count(), 3);
     QCOMPARE(batteryTrayIcons(w), 2);
-    QCOMPARE(tabs(w)->widget(1), battery.data());
+    QCOMPARE(mainTabs(w)->widget(1), battery.data());
 
     // The registry still knows the first object: removing it takes its tab.
     upower->removeDevice(path);
-    QTRY_COMPARE(tabs(w)->count(), 2);
+    QTRY_COMPARE(mainTabs(w)->count(), 2);
     QVERIFY(battery.isNull());
     QCOMPARE(batteryTrayIcons(w), 1);
 }
@@ -202,7 +195,7 @@ void TestRegistry::failedEnumerationShowsFirstPage()
     upower->setEnumerateFails(true);
     WMain w;
     QCOMPARE(page(w), 0);
-    QCOMPARE(tabs(w)->count(), 1);
+    QCOMPARE(mainTabs(w)->count(), 1);
 }
 
 QTEST_MAIN(TestRegistry)

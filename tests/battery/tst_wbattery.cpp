@@ -1,8 +1,8 @@
+#include "programparts.h"
 #include "testicontheme.h"
 #include "upowerdeviceinterface.h"
 #include "upowermock.h"
 #include "wbattery.h"
-#include "wexiconlabel.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -39,8 +39,6 @@ private slots:
 
 private:
     QString addBattery(const QVariantMap &overrides);
-    static QLabel *chargeLabel(WBattery &battery);
-    static QSystemTrayIcon *tray(WBattery &battery);
     static QImage gaugeImage(const QIcon &icon, int side);
 
     std::unique_ptr<UPowerMock> upower;
@@ -61,24 +59,8 @@ void TestWBattery::cleanup()
 QString TestWBattery::addBattery(const QVariantMap &overrides)
 {
     QVariantMap properties = UPowerMock::battery(QStringLiteral("Model-X"), 30.0, 50.0, 2);
-    for (auto it = overrides.cbegin(); it != overrides.cend(); ++it)
-        properties.insert(it.key(), it.value());
+    properties.insert(overrides);
     return upower->addDevice(QStringLiteral("battery_%1").arg(++devices), properties);
-}
-
-QLabel *TestWBattery::chargeLabel(WBattery &battery)
-{
-    // The charge label is the one plain label of the page.
-    for (QLabel *label : battery.findChildren<QLabel *>()) {
-        if (!qobject_cast<WexIconLabel *>(label))
-            return label;
-    }
-    return nullptr;
-}
-
-QSystemTrayIcon *TestWBattery::tray(WBattery &battery)
-{
-    return battery.findChild<QSystemTrayIcon *>();
 }
 
 QImage TestWBattery::gaugeImage(const QIcon &icon, int side)
@@ -220,9 +202,10 @@ void TestWBattery::pageShowsChargeStateAndTexts()
     QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("57%"));
     QCOMPARE(battery.technologyText(), QStringLiteral("Lithium polymer"));
     QCOMPARE(battery.typeText(), QStringLiteral("Battery"));
-    QVERIFY(tray(battery)->isVisible());
-    QCOMPARE(gaugeImage(tray(battery)->icon(), 16), gaugeImage(WBattery::chargeGauge(57), 16));
-    QCOMPARE(battery.findChild<WexIconLabel *>()->icon().name(), QStringLiteral("connect_no"));
+    QVERIFY(batteryTray(battery)->isVisible());
+    QCOMPARE(gaugeImage(batteryTray(battery)->icon(), 16),
+             gaugeImage(WBattery::chargeGauge(57), 16));
+    QCOMPARE(stateIconName(battery), QStringLiteral("connect_no"));
 
     upower->setDeviceProperties(path,
                                 {{QStringLiteral("Technology"), 7u}, {QStringLiteral("Type"), 9u}});
@@ -240,7 +223,8 @@ void TestWBattery::unknownChargeShowsQuestionMark()
             {{QStringLiteral("EnergyFullDesign"), 0.0}, {QStringLiteral("Percentage"), 0.0}});
     WBattery battery(path);
     QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("?%"));
-    QCOMPARE(gaugeImage(tray(battery)->icon(), 16), gaugeImage(WBattery::chargeGauge(0), 16));
+    QCOMPARE(gaugeImage(batteryTray(battery)->icon(), 16),
+             gaugeImage(WBattery::chargeGauge(0), 16));
 }
 
 void TestWBattery::changedSignalRefreshesPage()
@@ -248,14 +232,14 @@ void TestWBattery::changedSignalRefreshesPage()
     const QString path = addBattery({});
     WBattery battery(path);
     QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("60%"));
-    const QImage before = gaugeImage(tray(battery)->icon(), 16);
+    const QImage before = gaugeImage(batteryTray(battery)->icon(), 16);
 
     upower->changeDevice(path, {{QStringLiteral("Energy"), 10.0}, {QStringLiteral("State"), 1u}});
     QTRY_COMPARE(chargeLabel(battery)->text(), QStringLiteral("20%"));
-    QCOMPARE(gaugeImage(tray(battery)->icon(), 16), gaugeImage(WBattery::chargeGauge(20), 16));
-    QVERIFY(gaugeImage(tray(battery)->icon(), 16) != before);
-    QCOMPARE(battery.findChild<WexIconLabel *>()->icon().name(),
-             QStringLiteral("connect_established"));
+    QCOMPARE(gaugeImage(batteryTray(battery)->icon(), 16),
+             gaugeImage(WBattery::chargeGauge(20), 16));
+    QVERIFY(gaugeImage(batteryTray(battery)->icon(), 16) != before);
+    QCOMPARE(stateIconName(battery), QStringLiteral("connect_established"));
 
     // A silent change shows only after the next signal.
     upower->setDeviceProperties(path, {{QStringLiteral("State"), 4u}});
@@ -263,7 +247,7 @@ void TestWBattery::changedSignalRefreshesPage()
     QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("20%"));
     upower->mock(QStringLiteral("EmitDeviceChanged"), {path});
     QTRY_COMPARE(chargeLabel(battery)->text(), QStringLiteral("100%"));
-    QCOMPARE(battery.findChild<WexIconLabel *>()->icon().name(), QStringLiteral("ok"));
+    QCOMPARE(stateIconName(battery), QStringLiteral("ok"));
 }
 
 void TestWBattery::infoLinesAndDeviceNode()
@@ -271,7 +255,7 @@ void TestWBattery::infoLinesAndDeviceNode()
     const QString unknown = addBattery(
             {{QStringLiteral("NativePath"), QStringLiteral("/sys/devices/no/such/battery")}});
     WBattery plain(unknown);
-    QTextEdit *info = plain.findChild<QTextEdit *>();
+    QTextEdit *info = batteryInfo(plain);
     QCOMPARE(info->document()->blockCount(), 6);
     const QStringList lines = info->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("Model: Model-X"));
@@ -281,7 +265,7 @@ void TestWBattery::infoLinesAndDeviceNode()
     QCOMPARE(lines.value(4), QStringLiteral("Type: Battery"));
     QCOMPARE(lines.value(5), QStringLiteral("Sysfs path: /sys/devices/no/such/battery"));
     QVERIFY(info->isReadOnly());
-    QCOMPARE(tray(plain)->toolTip(), info->toHtml());
+    QCOMPARE(batteryTray(plain)->toolTip(), info->toHtml());
 
     // Any device of this machine that udev gives a node serves to show the
     // seventh line.
@@ -290,7 +274,7 @@ void TestWBattery::infoLinesAndDeviceNode()
         QSKIP("this machine has no /sys/class/mem/null to look up");
     const QString known = addBattery({{QStringLiteral("NativePath"), nullDevice}});
     WBattery withNode(known);
-    QTextEdit *nodeInfo = withNode.findChild<QTextEdit *>();
+    QTextEdit *nodeInfo = batteryInfo(withNode);
     QCOMPARE(nodeInfo->document()->blockCount(), 7);
     QCOMPARE(nodeInfo->toPlainText().split(QLatin1Char('\n')).last(),
              QStringLiteral("Device: /dev/null"));
@@ -303,12 +287,12 @@ void TestWBattery::deviceStringsAreEscaped()
                         {QStringLiteral("Vendor"), QStringLiteral("A & B <i>")},
                         {QStringLiteral("NativePath"), QStringLiteral("<img src=y>")}});
     WBattery battery(path);
-    const QString text = battery.findChild<QTextEdit *>()->toPlainText();
+    const QString text = batteryInfo(battery)->toPlainText();
     QVERIFY2(text.contains(QStringLiteral("Model: <b>x</b>")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Vendor: A & B <i>")));
     QVERIFY(text.contains(QStringLiteral("Sysfs path: <img src=y>")));
-    QVERIFY(tray(battery)->toolTip().contains(QStringLiteral("&lt;b&gt;x&lt;/b&gt;")));
-    QVERIFY(!tray(battery)->toolTip().contains(QStringLiteral("<b>x</b>")));
+    QVERIFY(batteryTray(battery)->toolTip().contains(QStringLiteral("&lt;b&gt;x&lt;/b&gt;")));
+    QVERIFY(!batteryTray(battery)->toolTip().contains(QStringLiteral("<b>x</b>")));
 }
 
 void TestWBattery::trayActivationIsReEmitted()
@@ -319,7 +303,7 @@ void TestWBattery::trayActivationIsReEmitted()
     const auto reasons = {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick,
                           QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Context};
     for (auto reason : reasons)
-        emit tray(battery)->activated(reason);
+        emit batteryTray(battery)->activated(reason);
     QCOMPARE(spy.count(), 4);
     QCOMPARE(spy.at(1).at(0).value<QSystemTrayIcon::ActivationReason>(),
              QSystemTrayIcon::DoubleClick);

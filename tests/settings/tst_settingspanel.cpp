@@ -1,6 +1,7 @@
 #include "batterycontrolwidget.h"
 #include "consolekitmock.h"
 #include "poweractions.h"
+#include "programparts.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
 #include "upowermock.h"
@@ -35,18 +36,16 @@ private slots:
     void storedValuesTheListsLackAreKept();
     void rowsFollowEnumerationAndCatalogue_data();
     void rowsFollowEnumerationAndCatalogue();
+    void pathListedTwiceKeepsBothChoices();
     void monitorSeesPanelChanges();
 
 private:
     QString addBattery(const QString &name, const QVariantMap &overrides = {}, uint type = 2)
     {
         QVariantMap properties = UPowerMock::battery(name, 10.0, 50.0, 2, type);
-        for (auto it = overrides.cbegin(); it != overrides.cend(); ++it)
-            properties.insert(it.key(), it.value());
+        properties.insert(overrides);
         return upower->addDevice(name, properties);
     }
-    static QComboBox *levelList(QWidget *row) { return row->findChildren<QComboBox *>().value(0); }
-    static QComboBox *actionList(QWidget *row) { return row->findChildren<QComboBox *>().value(1); }
     static QString storeContents()
     {
         QSettings settings;
@@ -80,12 +79,12 @@ void TestSettingsPanel::emptyStoreShowsDefaultsAndWritesNothing()
 
     const auto rows = panel.findChildren<BatteryControlWidget *>();
     QCOMPARE(rows.size(), 1);
-    QCOMPARE(levelList(rows[0])->currentText(), QStringLiteral("10%"));
-    QCOMPARE(actionList(rows[0])->currentText(), QStringLiteral("Shutdown"));
+    QCOMPARE(levelList(*rows[0])->currentText(), QStringLiteral("10%"));
+    QCOMPARE(actionList(*rows[0])->currentText(), QStringLiteral("Shutdown"));
     QStringList levels;
-    for (int i = 0; i < levelList(rows[0])->count(); ++i)
-        levels << levelList(rows[0])->itemText(i) + QLatin1Char('=')
-                        + levelList(rows[0])->itemData(i).toString();
+    for (int i = 0; i < levelList(*rows[0])->count(); ++i)
+        levels << levelList(*rows[0])->itemText(i) + QLatin1Char('=')
+                        + levelList(*rows[0])->itemData(i).toString();
     QCOMPARE(levels, (QStringList{"10%=10", "25%=25", "50%=50", "90%=90"}));
 
     const auto timeEdits = panel.findChildren<QTimeEdit *>();
@@ -137,15 +136,15 @@ void TestSettingsPanel::choosingWritesBothKeys()
 {
     const QString path = addBattery(QStringLiteral("BAT0"));
     BatteryControlWidget row(path, powerActions());
-    QCOMPARE(actionList(&row)->count(), 2);
+    QCOMPARE(actionList(row)->count(), 2);
 
-    levelList(&row)->setCurrentIndex(1); // 25%
+    levelList(row)->setCurrentIndex(1); // 25%
     QSettings settings;
     QCOMPARE(settings.value(SettingsKeys::criticalChargeLevel(path)), QVariant(25));
     QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(),
              QStringLiteral("shutdown"));
 
-    actionList(&row)->setCurrentIndex(actionList(&row)->findText(QStringLiteral("Nothing")));
+    actionList(row)->setCurrentIndex(actionList(row)->findText(QStringLiteral("Nothing")));
     settings.sync();
     QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(), QStringLiteral("*"));
     QCOMPARE(settings.value(SettingsKeys::criticalChargeLevel(path)).toInt(), 25);
@@ -196,10 +195,10 @@ void TestSettingsPanel::storedValuesTheListsLackAreKept()
     }
     // This machine cannot hibernate, and 15 is not among the levels offered.
     BatteryControlWidget row(path, powerActions());
-    QCOMPARE(actionList(&row)->currentIndex(), -1);
-    QCOMPARE(levelList(&row)->currentIndex(), -1);
+    QCOMPARE(actionList(row)->currentIndex(), -1);
+    QCOMPARE(levelList(row)->currentIndex(), -1);
 
-    levelList(&row)->setCurrentIndex(2); // 50%
+    levelList(row)->setCurrentIndex(2); // 50%
     QSettings settings;
     QCOMPARE(settings.value(SettingsKeys::criticalChargeLevel(path)).toInt(), 50);
     QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(),
@@ -208,7 +207,7 @@ void TestSettingsPanel::storedValuesTheListsLackAreKept()
     settings.setValue(SettingsKeys::criticalChargeLevel(path), 15);
     settings.sync();
     BatteryControlWidget second(path, powerActions());
-    actionList(&second)->setCurrentIndex(0); // Nothing
+    actionList(second)->setCurrentIndex(0); // Nothing
     settings.sync();
     QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(), QStringLiteral("*"));
     QCOMPARE(settings.value(SettingsKeys::criticalChargeLevel(path)).toInt(), 15);
@@ -261,7 +260,7 @@ void TestSettingsPanel::rowsFollowEnumerationAndCatalogue()
     QCOMPARE(batteryLayout->itemAt(0)->widget()->findChild<QLabel *>()->text(), labels.first());
 
     QStringList texts;
-    QComboBox *actions = actionList(panel.findChildren<BatteryControlWidget *>().first());
+    QComboBox *actions = actionList(*panel.findChildren<BatteryControlWidget *>().first());
     for (int i = 0; i < actions->count(); ++i)
         texts << actions->itemText(i);
     QCOMPARE(texts, actionTexts);
@@ -277,6 +276,25 @@ void TestSettingsPanel::rowsFollowEnumerationAndCatalogue()
     QCOMPARE(rows, scheduleRows);
 }
 
+void TestSettingsPanel::pathListedTwiceKeepsBothChoices()
+{
+    const QString path = addBattery(QStringLiteral("BAT0"));
+    upower->setEnumeration({path, path});
+    WControl panel;
+    panel.load();
+    const auto rows = panel.findChildren<BatteryControlWidget *>();
+    QVERIFY(!rows.isEmpty());
+
+    // A second row for the path would write its stale level back with the
+    // action.
+    levelList(*rows.first())->setCurrentIndex(2); // 50%
+    actionList(*rows.last())->setCurrentIndex(0); // Nothing
+    QSettings settings;
+    QCOMPARE(settings.value(SettingsKeys::criticalChargeLevel(path)).toInt(), 50);
+    QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(), QStringLiteral("*"));
+    QCOMPARE(rows.size(), 1);
+}
+
 void TestSettingsPanel::monitorSeesPanelChanges()
 {
     ConsoleKitMock consoleKit;
@@ -288,11 +306,11 @@ void TestSettingsPanel::monitorSeesPanelChanges()
     QCOMPARE(consoleKit.stops(), 0);
 
     auto *row = w.findChild<BatteryControlWidget *>();
-    levelList(row)->setCurrentIndex(2); // 50%
+    levelList(*row)->setCurrentIndex(2); // 50%
     w.timeout();
     QCOMPARE(consoleKit.stops(), 1);
 
-    actionList(row)->setCurrentIndex(0); // Nothing
+    actionList(*row)->setCurrentIndex(0); // Nothing
     w.timeout();
     QCOMPARE(consoleKit.stops(), 1);
 }

@@ -29,6 +29,13 @@ QVariantMap UPowerMock::battery(const QString &model, double energy, double ener
     };
 }
 
+OrgFreedesktopUPowerInterface UPowerMock::managerProxy()
+{
+    return OrgFreedesktopUPowerInterface(QStringLiteral("org.freedesktop.UPower"),
+                                         QStringLiteral("/org/freedesktop/UPower"),
+                                         QDBusConnection::systemBus());
+}
+
 QVariantMap UPowerMock::linePower(bool online)
 {
     return {

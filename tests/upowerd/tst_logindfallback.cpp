@@ -33,12 +33,6 @@ private slots:
     void refusalsAreNotHandedOver();
 
 private:
-    static OrgFreedesktopUPowerInterface manager()
-    {
-        return OrgFreedesktopUPowerInterface(QStringLiteral("org.freedesktop.UPower"),
-                                             QStringLiteral("/org/freedesktop/UPower"),
-                                             QDBusConnection::systemBus());
-    }
     static std::unique_ptr<MockService> newUPower()
     {
         return std::make_unique<MockService>(QStringLiteral("org.freedesktop.UPower"),
@@ -140,7 +134,7 @@ void TestLogindFallback::requestsGoToLogindWithoutWaiting()
     replaceMethod(*logind, QStringLiteral("org.freedesktop.login1.Manager"), method,
                   QStringLiteral("b"), QStringLiteral("time.sleep(5)"));
 
-    auto proxy = manager();
+    auto proxy = UPowerMock::managerProxy();
     QElapsedTimer clock;
     clock.start();
     executePowerAction(proxy, action);
@@ -174,7 +168,7 @@ void TestLogindFallback::oldStackNeverReachesLogind()
     QVERIFY(startLogind(QStringLiteral("yes"), QStringLiteral("yes")));
 
     QCOMPARE(powerActions().contains(QStringLiteral("hibernate")), canSleep);
-    auto proxy = manager();
+    auto proxy = UPowerMock::managerProxy();
     for (const char *action : {"hibernate", "suspend", "shutdown"})
         executePowerAction(proxy, QString::fromLatin1(action));
     QVERIFY(upower.waitForCalls(QStringLiteral("Suspend"), 1));
@@ -222,7 +216,7 @@ void TestLogindFallback::refusalsAreNotHandedOver()
                   QStringLiteral("Stop"), QString(),
                   refusal.arg(QStringLiteral("org.freedesktop.DBus.Error.AccessDenied")));
 
-    auto proxy = manager();
+    auto proxy = UPowerMock::managerProxy();
     executePowerAction(proxy, action);
     if (action == QLatin1String("hibernate"))
         QVERIFY(upower.waitForCalls(QStringLiteral("Hibernate"), 1));

@@ -1,7 +1,7 @@
+#include "programparts.h"
 #include "testicontheme.h"
 #include "upowermock.h"
 #include "wbattery.h"
-#include "wexiconlabel.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,14 +19,6 @@ private slots:
     void refreshesOncePerSignalOfItsDevice();
 
 private:
-    static QLabel *chargeLabel(WBattery &battery)
-    {
-        for (QLabel *label : battery.findChildren<QLabel *>()) {
-            if (!qobject_cast<WexIconLabel *>(label))
-                return label;
-        }
-        return nullptr;
-    }
     static void emitPropertiesChanged(UPowerMock &upower, const QString &path,
                                       const QString &interface, const QVariantMap &changed)
     {
@@ -82,8 +74,7 @@ void TestPropertiesChanged::refreshesOncePerSignalOfItsDevice()
                            {QStringLiteral("State"), 1u},
                            {QStringLiteral("Percentage"), 20.0}});
     QTRY_COMPARE(chargeLabel(battery)->text(), QStringLiteral("20%"));
-    QCOMPARE(battery.findChild<WexIconLabel *>()->icon().name(),
-             QStringLiteral("connect_established"));
+    QCOMPARE(stateIconName(battery), QStringLiteral("connect_established"));
     QTest::qWait(300);
     QCOMPARE(stateReads(path) - before, readsPerRefresh);
 }

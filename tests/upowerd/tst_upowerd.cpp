@@ -1,9 +1,9 @@
 #include "mockservice.h"
 #include "poweractions.h"
+#include "programparts.h"
 #include "settingskeys.h"
 #include "testicontheme.h"
 #include "wbattery.h"
-#include "wexiconlabel.h"
 #include "wmain.h"
 
 #include <QDeadlineTimer>
@@ -77,30 +77,13 @@ private:
     {
         return QStringLiteral("/org/freedesktop/UPower/devices/battery_") + name;
     }
-    static QTabWidget *tabs(WMain &w) { return w.findChild<QTabWidget *>(QStringLiteral("tabs")); }
-    static QStringList tabTitles(WMain &w)
-    {
-        QStringList titles;
-        for (int i = 0; i < tabs(w)->count(); ++i)
-            titles << tabs(w)->tabText(i);
-        return titles;
-    }
     static WBattery *page(WMain &w, int index)
     {
-        return qobject_cast<WBattery *>(tabs(w)->widget(index));
+        return qobject_cast<WBattery *>(mainTabs(w)->widget(index));
     }
-    static QLabel *chargeLabel(WBattery *battery)
+    static QImage trayGauge(const WBattery &battery)
     {
-        // The charge label is the one plain label of the page.
-        for (QLabel *label : battery->findChildren<QLabel *>()) {
-            if (!qobject_cast<WexIconLabel *>(label))
-                return label;
-        }
-        return nullptr;
-    }
-    static QImage trayGauge(WBattery *battery)
-    {
-        return battery->findChild<QSystemTrayIcon *>()->icon().pixmap(16, 16).toImage();
+        return batteryTray(battery)->icon().pixmap(16, 16).toImage();
     }
     static QImage gauge(int percent)
     {
@@ -155,13 +138,13 @@ void TestUPowerd::listsSimulatedBattery()
 
     // The daemon's reading of the sysfs attributes, not the attributes.
     QTextDocument tooltip;
-    tooltip.setHtml(battery->findChild<QSystemTrayIcon *>()->toolTip());
+    tooltip.setHtml(batteryTray(*battery)->toolTip());
     QCOMPARE(tooltip.toPlainText().split(QLatin1Char('\n')),
              (QStringList{"Model: Test Cell", "Serial number: SN42", "Vendor: ACME",
                           "Technology: Lithium ion", "Type: Battery", "Sysfs path: BAT0"}));
-    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("80%"));
-    QCOMPARE(trayGauge(battery), gauge(80));
-    QCOMPARE(battery->findChild<WexIconLabel *>()->icon().name(), QStringLiteral("connect_no"));
+    QCOMPARE(chargeLabel(*battery)->text(), QStringLiteral("80%"));
+    QCOMPARE(trayGauge(*battery), gauge(80));
+    QCOMPARE(stateIconName(*battery), QStringLiteral("connect_no"));
     // 48 Wh left at 10 W.
     QCOMPARE(battery->remaining(), qlonglong(48 * 3600 / 10));
 }
@@ -172,15 +155,14 @@ void TestUPowerd::changeRefreshesPageAndGauge()
     WMain w;
     WBattery *battery = page(w, 1);
     QVERIFY(battery);
-    QCOMPARE(chargeLabel(battery)->text(), QStringLiteral("80%"));
+    QCOMPARE(chargeLabel(*battery)->text(), QStringLiteral("80%"));
 
     QVERIFY(upower->command(QStringLiteral("set BAT0 energy_now 30000000")));
     QVERIFY(upower->command(QStringLiteral("set BAT0 status Charging")));
     QVERIFY(upower->command(QStringLiteral("uevent BAT0 change")));
-    QTRY_COMPARE_WITH_TIMEOUT(chargeLabel(battery)->text(), QStringLiteral("50%"), 2000);
-    QCOMPARE(trayGauge(battery), gauge(50));
-    QCOMPARE(battery->findChild<WexIconLabel *>()->icon().name(),
-             QStringLiteral("connect_established"));
+    QTRY_COMPARE_WITH_TIMEOUT(chargeLabel(*battery)->text(), QStringLiteral("50%"), 2000);
+    QCOMPARE(trayGauge(*battery), gauge(50));
+    QCOMPARE(stateIconName(*battery), QStringLiteral("connect_established"));
 }
 
 void TestUPowerd::criticalChargePowersOffThroughLogind()
@@ -227,7 +209,7 @@ void TestUPowerd::batteriesComeAndGo()
             "add BAT1 model_name 'Spare Cell' serial_number SN43 energy_now 6000000")));
     QTRY_COMPARE_WITH_TIMEOUT(tabTitles(w), (QStringList{"Settings", "Test Cell", "Spare Cell"}),
                               10000);
-    QCOMPARE(chargeLabel(page(w, 2))->text(), QStringLiteral("10%"));
+    QCOMPARE(chargeLabel(*page(w, 2))->text(), QStringLiteral("10%"));
 
     QVERIFY(upower->command(QStringLiteral("remove BAT1")));
     QTRY_COMPARE_WITH_TIMEOUT(tabTitles(w), (QStringList{"Settings", "Test Cell"}), 10000);
