@@ -11,11 +11,14 @@
 #include "wexintegration.h"
 #include "wirenames.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QPainter>
 #include <QSettings>
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -173,6 +176,27 @@ void WMain::DeviceRemoved(QDBusObjectPath objectPath)
     ui.tabs->removeTab(ui.tabs->indexOf(battery));
     delete battery;
     showPageForRegistry();
+}
+
+void WMain::keepRunningWhenClosed()
+{
+    keepRunning = true;
+    QApplication::setQuitOnLastWindowClosed(false);
+    connect(ui.aExit, &QAction::triggered, qApp, &QCoreApplication::quit);
+}
+
+void WMain::closeEvent(QCloseEvent *event)
+{
+    if (!keepRunning) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    // A closed window would come back as a new one, wherever the window
+    // manager puts new windows. Hidden, with its place given as the
+    // program's own (not left to the window manager), it comes back there.
+    event->ignore();
+    windowHandle()->setGeometry(windowHandle()->geometry());
+    hide();
 }
 
 void WMain::executeAction(const QString &action)

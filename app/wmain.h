@@ -26,11 +26,18 @@ public:
 
     void executeAction(const QString &action);
 
+    // For a program that runs in the background: closing the window only
+    // hides it, and File > Exit ends the program.
+    void keepRunningWhenClosed();
+
 public slots:
     void load();
     void DeviceAdded(QDBusObjectPath objectPath);
     void DeviceRemoved(QDBusObjectPath objectPath);
     void timeout();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     bool isBatteryType(uint type, bool includeUps) const;
@@ -40,6 +47,7 @@ private:
     void runSchedules(const QSettings &settings);
 
     bool powerDown;
+    bool keepRunning = false;
     QSystemTrayIcon *trayIcon;
     QTimer *timer;
     Ui::WMain ui;
