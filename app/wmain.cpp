@@ -1,5 +1,6 @@
 #include "wmain.h"
 
+#include "criticalwarning.h"
 #include "poweractions.h"
 #include "settingskeys.h"
 #include "timeofday.h"
@@ -97,6 +98,12 @@ WMain::WMain(QWidget *parent)
 
     timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &WMain::timeout);
+
+    criticalWarning = new CriticalWarning(this);
+    // Queued, so that it comes after a "Power is down" of the same run: a
+    // tray that shows one message at a time then keeps the warning.
+    connect(criticalWarning, &CriticalWarning::warning, this, &WMain::showCriticalWarning,
+            Qt::QueuedConnection);
 
     load();
 
@@ -228,8 +235,11 @@ void WMain::timeout()
             && proxy.state() == UPowerWire::Discharging) {
             executeAction(action);
         }
-        if (proxy.state() == UPowerWire::Discharging)
+        const bool discharging = proxy.state() == UPowerWire::Discharging;
+        if (discharging)
             dischargingDevices.append(path);
+        criticalWarning->observe(
+                {path, proxy.model(), percent, proxy.timeToEmpty(), discharging, level, action});
     }
 
     reportLinePower(!dischargingDevices.isEmpty());
@@ -257,6 +267,11 @@ void WMain::reportLinePower(bool discharging)
             powerDown = true;
         }
     }
+}
+
+void WMain::showCriticalWarning(const QString &message)
+{
+    trayIcon->showMessage(tr("Power manager"), message, QSystemTrayIcon::Warning, messageDuration);
 }
 
 void WMain::runSchedules(const QSettings &settings)

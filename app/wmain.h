@@ -10,6 +10,7 @@
 class QSettings;
 class QSystemTrayIcon;
 class QTimer;
+class CriticalWarning;
 class WBattery;
 class WControl;
 
@@ -45,11 +46,13 @@ private:
     void showPageForRegistry();
     void reportLinePower(bool discharging);
     void runSchedules(const QSettings &settings);
+    void showCriticalWarning(const QString &message);
 
     bool powerDown;
     bool keepRunning = false;
     QSystemTrayIcon *trayIcon;
     QTimer *timer;
+    CriticalWarning *criticalWarning;
     Ui::WMain ui;
     WControl *control;
     OrgFreedesktopUPowerInterface upower;
