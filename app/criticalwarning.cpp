@@ -29,13 +29,14 @@ QString CriticalWarning::message(const Reading &reading) const
     // The catalogue holds only what the machine offers now; an action it
     // lost is still carried out, so it is named all the same.
     const QString action = powerActions().value(reading.action, reading.action);
-    const QString then = tr("%1 at %2 %.").arg(action, QString::number(reading.level));
+    // No-break spaces: a notification must not wrap "25 %" apart.
+    const QString then = tr("%1 at %2\u00a0%.").arg(action, QString::number(reading.level));
     // One pass over each text: a model may hold "%1" itself.
     const QString percent = QString::number(reading.percent);
     if (reading.secondsLeft <= 0)
-        return tr("%1 is at %2 %. %3").arg(battery, percent, then);
+        return tr("%1 is at %2\u00a0%. %3").arg(battery, percent, then);
     const qlonglong seconds = reading.secondsLeft;
     const qlonglong minutes = qMax<qlonglong>(1, seconds / 60 + (seconds % 60 >= 30 ? 1 : 0));
-    return tr("%1 is at %2 %, about %3 min left. %4")
+    return tr("%1 is at %2\u00a0%, about %3\u00a0min left. %4")
             .arg(battery, percent, QString::number(minutes), then);
 }

@@ -13,7 +13,8 @@ import wextest as w  # noqa: E402
 DOWN = 'Power manager|Power is down'
 UP = 'Power manager|Power is up'
 # The UPS runs down one point above its level: warned once, not acted upon.
-WARNED = 'Power manager|Model OTHER is at 11 %, about 60 min left. Shutdown at 10 %.'
+WARNED = ('Power manager|Model OTHER is at 11\u00a0%, about 60\u00a0min left.'
+          ' Shutdown at 10\u00a0%.')
 
 
 class LinePowerAndCriticalCharge(unittest.TestCase):

@@ -13,8 +13,11 @@ import dbus
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'harness'))
 import wextest as w  # noqa: E402
 
-DOWN = 'Power manager|Power is down'
-UP = 'Power manager|Power is up'
+NBSP = '\u00a0'  # between a number and its unit, so that they never wrap apart
+
+
+def warning(text):
+    return 'Power manager|' + text.replace(' %', NBSP + '%').replace(' min', NBSP + 'min')
 
 
 class CriticalWarning(unittest.TestCase):
@@ -61,7 +64,7 @@ class CriticalWarning(unittest.TestCase):
         self.upower.set_state(self.warn, w.DISCHARGING, percent)
 
     def test_1_only_within_the_band_and_once(self):
-        hib = 'Power manager|Model HIB is at 30 %. Hibernate at 25 %.'
+        hib = warning('Model HIB is at 30 %. Hibernate at 25 %.')
         self.assertEqual(self.messages_after_a_run(1), [hib])
         notification = self.desktop.notifications()[0]
         self.assertEqual(notification[2:], ('dialog-warning', 10000))
@@ -73,27 +76,27 @@ class CriticalWarning(unittest.TestCase):
     def test_2_a_run_down_warns_once(self):
         before = self.desktop.messages()
         self.run_down(14)
-        warning = 'Power manager|Model WARN is at 14 %, about 20 min left. Shutdown at 10 %.'
-        self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [warning])
+        expected = warning('Model WARN is at 14 %, about 20 min left. Shutdown at 10 %.')
+        self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [expected])
         for percent in (13, 11):
             self.run_down(percent)
-            self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [warning])
+            self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [expected])
 
     def test_3_charging_ends_the_episode(self):
         before = self.desktop.messages()
         self.upower.set_state(self.warn, w.CHARGING, 12)
         self.assertEqual(self.messages_after_a_run(len(before)), before)
         self.run_down(15)
-        warning = 'Power manager|Model WARN is at 15 %, about 20 min left. Shutdown at 10 %.'
-        self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [warning])
+        expected = warning('Model WARN is at 15 %, about 20 min left. Shutdown at 10 %.')
+        self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [expected])
 
     def test_4_rising_above_the_band_ends_it(self):
         before = self.desktop.messages()
         self.run_down(16)
         self.assertEqual(self.messages_after_a_run(len(before)), before)
         self.run_down(12)
-        warning = 'Power manager|Model WARN is at 12 %, about 20 min left. Shutdown at 10 %.'
-        self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [warning])
+        expected = warning('Model WARN is at 12 %, about 20 min left. Shutdown at 10 %.')
+        self.assertEqual(self.messages_after_a_run(len(before) + 1), before + [expected])
 
     def test_5_none_at_the_level(self):
         before = self.desktop.messages()
