@@ -120,11 +120,24 @@ void requestSleep(OrgFreedesktopUPowerInterface &upower, const QDBusPendingCall 
 
 } // namespace
 
+QString powerActionName(const QString &identifier)
+{
+    if (identifier == QLatin1String("*"))
+        return QObject::tr("Nothing");
+    if (identifier == QLatin1String("shutdown"))
+        return QObject::tr("Shutdown");
+    if (identifier == QLatin1String("hibernate"))
+        return QObject::tr("Hibernate");
+    if (identifier == QLatin1String("suspend"))
+        return QObject::tr("Suspend");
+    return identifier;
+}
+
 QMap<QString, QString> powerActions()
 {
     QMap<QString, QString> actions;
-    actions.insert(QStringLiteral("*"), QObject::tr("Nothing"));
-    actions.insert(QStringLiteral("shutdown"), QObject::tr("Shutdown"));
+    for (const QString &always : {QStringLiteral("*"), QStringLiteral("shutdown")})
+        actions.insert(always, powerActionName(always));
 
     struct SleepAction
     {
@@ -133,8 +146,10 @@ QMap<QString, QString> powerActions()
         QString question; // the property of UPower and the method of logind
     };
     const SleepAction sleepActions[] = {
-            {QStringLiteral("hibernate"), QObject::tr("Hibernate"), QStringLiteral("CanHibernate")},
-            {QStringLiteral("suspend"), QObject::tr("Suspend"), QStringLiteral("CanSuspend")},
+            {QStringLiteral("hibernate"), powerActionName(QStringLiteral("hibernate")),
+             QStringLiteral("CanHibernate")},
+            {QStringLiteral("suspend"), powerActionName(QStringLiteral("suspend")),
+             QStringLiteral("CanSuspend")},
     };
 
     // Every question for logind goes out before any answer is awaited, so

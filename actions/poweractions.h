@@ -14,6 +14,10 @@ class OrgFreedesktopUPowerInterface;
 // logind is never asked while UPower answers. Asks afresh on every call.
 QMap<QString, QString> powerActions();
 
+// The display text of an action, whether the machine offers it now or not;
+// an identifier of no action is shown as it is. Asks nobody.
+QString powerActionName(const QString &identifier);
+
 // Every action that can have a schedule, in the catalogue's order: all
 // but "*". Asks nobody.
 QStringList schedulableActions();

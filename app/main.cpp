@@ -1,14 +1,32 @@
+#include "commandline.h"
 #include "qtsingleapplication.h"
 #include "version.h"
 #include "wexintegration.h"
 #include "wmain.h"
 
+#include <QSystemTrayIcon>
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    bool startHidden = false;
+    {
+        // --help, --version and mistakes are answered before anything
+        // connects to the display, so they work without one.
+        QCoreApplication reader(argc, argv);
+        const CommandLine options(QCoreApplication::arguments());
+        if (options.request() != CommandLine::Start)
+            return options.answer();
+        startHidden = options.hidden();
+    }
+
     QtSingleApplication app(argc, argv, true);
     if (app.isRunning()) {
-        // Whether the running instance took it or not, this start is done.
-        app.sendMessage(QStringLiteral("raise"), 5000);
+        // A session that starts the program twice at login must not pop
+        // the window. Otherwise, whether the running instance took the
+        // message or not, this start is done.
+        if (!startHidden)
+            app.sendMessage(QStringLiteral("raise"), 5000);
         return 0;
     }
 
@@ -16,6 +34,19 @@ int main(int argc, char *argv[])
 
     WMain window;
     app.setActivationWindow(&window, true);
-    window.show();
+    // Raising alone does not bring back a window that was never shown or
+    // was closed into the background.
+    QObject::connect(&app, &QtSingleApplication::messageReceived, &window, &QWidget::show);
+
+    // With nowhere to show the tray icons, a program without a window
+    // would look dead.
+    if (startHidden && !QSystemTrayIcon::isSystemTrayAvailable()) {
+        std::fprintf(stderr, "%s\n", qPrintable(CommandLine::noTrayText()));
+        startHidden = false;
+    }
+    if (startHidden)
+        window.keepRunningWhenClosed();
+    else
+        window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "wmain.h"
 
+#include "criticalwarning.h"
 #include "monitorrules.h"
 #include "poweractions.h"
 #include "powericon.h"
@@ -13,11 +14,14 @@
 #include "wexintegration.h"
 #include "wirenames.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDBusReply>
 #include <QSettings>
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWindow>
 #include <utility>
 
 namespace {
@@ -81,6 +85,12 @@ WMain::WMain(QWidget *parent)
 
     timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &WMain::timeout);
+
+    criticalWarning = new CriticalWarning(this);
+    // Queued, so that it comes after a "Power is down" of the same run: a
+    // tray that shows one message at a time then keeps the warning.
+    connect(criticalWarning, &CriticalWarning::warning, this, &WMain::showCriticalWarning,
+            Qt::QueuedConnection);
 
     load();
 
@@ -252,6 +262,27 @@ void WMain::forgetVanishedBatteries(const QStringList &present)
     }
 }
 
+void WMain::keepRunningWhenClosed()
+{
+    keepRunning = true;
+    QApplication::setQuitOnLastWindowClosed(false);
+    connect(ui.aExit, &QAction::triggered, qApp, &QCoreApplication::quit);
+}
+
+void WMain::closeEvent(QCloseEvent *event)
+{
+    if (!keepRunning) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    // A closed window would come back as a new one, wherever the window
+    // manager puts new windows. Hidden, with its place given as the
+    // program's own (not left to the window manager), it comes back there.
+    event->ignore();
+    windowHandle()->setGeometry(windowHandle()->geometry());
+    hide();
+}
+
 void WMain::executeAction(const QString &action)
 {
     executePowerAction(upower, action);
@@ -310,19 +341,28 @@ void WMain::checkCriticalCharge(const DeviceProperties &device, QStringList &dis
         return;
     const QString path = device.path();
     const int percent = chargePercent(device);
-    const QString action = settings->value(SettingsKeys::criticalAction(path),
-                                           SettingsKeys::defaultCriticalAction())
-                                   .toString();
-    const int level = settings->value(SettingsKeys::criticalChargeLevel(path),
-                                      SettingsKeys::defaultCriticalChargeLevel)
-                              .toInt();
-    // A charge that cannot be known never shuts the machine down.
-    if (action != SettingsKeys::nothingAction() && percent != UnknownCharge && percent <= level
-        && device.state() == UPowerWire::Discharging) {
-        executeAction(action);
-    }
-    if (device.state() == UPowerWire::Discharging)
+    const auto action = criticalActionFor(*settings, path, percent);
+    if (action && device.state() == UPowerWire::Discharging)
+        executeAction(*action);
+    const bool discharging = device.state() == UPowerWire::Discharging;
+    if (discharging)
         dischargingDevices.append(path);
+
+    const WBattery *battery = batteries.value(path);
+    criticalWarning->observe({path, percent, discharging,
+                              settings->value(SettingsKeys::criticalChargeLevel(path),
+                                              SettingsKeys::defaultCriticalChargeLevel)
+                                      .toInt(),
+                              settings->value(SettingsKeys::criticalAction(path),
+                                              SettingsKeys::defaultCriticalAction())
+                                      .toString(),
+                              [battery, device] {
+                                  return battery ? battery->windowTitle()
+                                                 : device.text(QStringLiteral("Model"));
+                              },
+                              [device] {
+                                  return device.seconds(QStringLiteral("TimeToEmpty"));
+                              }});
 }
 
 void WMain::reportLinePower(bool discharging)
@@ -348,6 +388,11 @@ void WMain::reportLinePower(bool discharging)
                               messageDuration);
         powerDown = true;
     }
+}
+
+void WMain::showCriticalWarning(const QString &message)
+{
+    trayIcon->showMessage(tr("Power manager"), message, QSystemTrayIcon::Warning, messageDuration);
 }
 
 void WMain::runSchedules()

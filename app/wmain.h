@@ -13,6 +13,7 @@ class QSettings;
 class QSystemTrayIcon;
 class QTimer;
 class UPowerView;
+class CriticalWarning;
 class WBattery;
 class WControl;
 
@@ -34,6 +35,10 @@ public:
 
     void executeAction(const QString &action);
 
+    // For a program that runs in the background: closing the window only
+    // hides it, and File > Exit ends the program.
+    void keepRunningWhenClosed();
+
 public slots:
     void load();
     void DeviceAdded(QDBusObjectPath objectPath);
@@ -45,6 +50,9 @@ private slots:
     void deviceChanged(const QString &path);
     void daemonRestarted();
     void prepareForSleep(bool starting);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     bool isBatteryType(uint type, bool includeUps) const;
@@ -58,10 +66,13 @@ private:
     void followRestartedDaemon();
     void reportLinePower(bool discharging);
     void runSchedules();
+    void showCriticalWarning(const QString &message);
 
     bool powerDown;
+    bool keepRunning = false;
     QSystemTrayIcon *trayIcon;
     QTimer *timer;
+    CriticalWarning *criticalWarning;
     Ui::WMain ui;
     WControl *control;
     OrgFreedesktopUPowerInterface upower;

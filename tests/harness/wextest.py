@@ -730,9 +730,33 @@ class Accessible:
                                             dbus_interface='org.a11y.atspi.Component')
         return int(x), int(y), int(w), int(h)
 
-    def click(self):
+    def click(self, across=0.5, within=None):
+        '''A pointer click at a point across the widget (0 its left edge, 1
+        its right), half way down; within clips the widget to an outer node
+        first (a list item is wider than the drop-down list showing it).'''
         x, y, w, h = self.extents()
-        xdotool('mousemove', '--sync', x + w // 2, y + h // 2, 'click', 1)
+        if within is not None:
+            ox, oy, ow, oh = within.extents()
+            left, top = max(x, ox), max(y, oy)
+            w, h = min(x + w, ox + ow) - left, min(y + h, oy + oh) - top
+            x, y = left, top
+            if w <= 0 or h <= 0:
+                raise AssertionError('%r lies outside %r' % (self, within))
+        xdotool('mousemove', '--sync', x + int(w * across), y + h // 2, 'click', 1)
+
+    def choose(self, entry):
+        '''Opens a combo box with the pointer and clicks its entry.'''
+        lists = [node for node in self.children() if node.role() == 'list']
+        if not lists:
+            raise AssertionError('%r has no list' % self)
+        self.click()
+        # The list has no place on the screen until it drops down.
+        wait_until(lambda: lists[0].extents()[2] > 0, 5, what='the list of %r to open' % self)
+        items = [node for node in lists[0].children() if node.name() == entry]
+        if not items:
+            raise AssertionError('%r offers no %r' % (self, entry))
+        items[0].click(within=lists[0])
+        wait_until(lambda: self.name() == entry, 5, what='%r to show %r' % (self, entry))
 
 
 def tab_names(root):

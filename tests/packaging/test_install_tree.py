@@ -95,6 +95,9 @@ if os.path.isfile(desktop_path) and os.path.isfile(autostart_path):
         command = shlex.split(desk.get("Exec", ""))
         checks.check(command[:1] == ["wex-power"], "%s Exec does not start wex-power: %r" % (what, desk.get("Exec")))
         checks.equal(desk.get("Icon"), entry.get("Icon"), "%s Icon" % what)
+    # At login only the tray icons come; from the menu the window opens.
+    checks.equal(shlex.split(autostart.get("Exec", ""))[1:], ["--hidden"], "autostart entry options")
+    checks.equal(shlex.split(entry.get("Exec", ""))[1:], [], "desktop entry options")
     checks.equal(autostart.get("Type"), "Application", "autostart entry Type")
     checks.check(autostart.get("X-GNOME-Autostart-enabled", "true") == "true" and
                  autostart.get("Hidden", "false") != "true",
