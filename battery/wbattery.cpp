@@ -81,9 +81,8 @@ int chargePercent(OrgFreedesktopUPowerDeviceInterface *device)
 
 WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent)
 {
-    device =
-            new OrgFreedesktopUPowerDeviceInterface(service, objectPath,
-                                                    QDBusConnection::systemBus(), this);
+    device = new OrgFreedesktopUPowerDeviceInterface(service, objectPath,
+                                                     QDBusConnection::systemBus(), this);
     connect(device, &OrgFreedesktopUPowerDeviceInterface::Changed, this, &WBattery::changed);
     // UPower 0.99 dropped Changed and tells of changes only this way.
     QDBusConnection::systemBus().connect(
@@ -170,7 +169,7 @@ QString WBattery::technologyText() const
     case NickelMetalHydride:
         return tr("Nickel metal hydride");
     default:
-        return tr("Unknown");
+        return tr("Unknown", "battery technology");
     }
 }
 
@@ -194,7 +193,7 @@ QString WBattery::typeText() const
     case Phone:
         return tr("Phone");
     default:
-        return tr("Unknown");
+        return tr("Unknown", "device type");
     }
 }
 

@@ -538,9 +538,10 @@ class Program:
         stop_process(self.process)
         self._log.close()
 
-    def window(self, timeout=10):
+    def window(self, timeout=10, title=WINDOW_TITLE):
         '''The X window id of the main window, once it is viewable.'''
-        window = wait_until(lambda: find_window(self.pid), timeout, what='the main window')
+        window = wait_until(lambda: find_window(self.pid, title), timeout,
+                            what='the main window %r' % title)
         wait_until(lambda: is_viewable(window), timeout, what='the main window to show')
         return window
 
