@@ -594,9 +594,17 @@ def xdotool(*args):
 
 
 def find_windows(pid, title=WINDOW_TITLE):
-    out = subprocess.run(['xdotool', 'search', '--all', '--pid', str(pid), '--name',
-                          '^%s$' % re.escape(title)], capture_output=True, text=True).stdout
-    return [int(w) for w in out.split()]
+    # xdotool's own name match fails on titles beyond Latin-1 (Japanese, say),
+    # so the names are compared here.
+    out = subprocess.run(['xdotool', 'search', '--pid', str(pid)], capture_output=True,
+                         text=True).stdout
+    return [int(w) for w in out.split() if window_name(int(w)) == title]
+
+
+def window_name(window):
+    result = subprocess.run(['xdotool', 'getwindowname', str(window)], capture_output=True,
+                            text=True)
+    return result.stdout.rstrip('\n') if result.returncode == 0 else None
 
 
 def find_window(pid, title=WINDOW_TITLE):
