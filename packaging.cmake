@@ -1,7 +1,7 @@
 # Desktop integration files and the Debian package.
 #
-# Installs, besides bin/wex-power, the desktop entry, the session autostart
-# entry, the AppStream metadata, the icon, a manual page and (when docs/ has
+# Installs, besides bin/wex-power and its catalogues (translations/), the
+# desktop entry, the session autostart entry, the AppStream metadata, the icon, a manual page and (when docs/ has
 # them) the screenshots; CPack turns the same install into
 # wex-power_<version>_<arch>.deb. The version comes from WEX_POWER_VERSION
 # ("1.2.1-1": upstream version 1.2.1, Debian revision 1).
@@ -179,7 +179,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${WEX_POWER_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "admin")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "upower")
+# Qt's own catalogues, for the texts Qt shows (dialog buttons and the like)
+# in the user's language beside the program's own.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "upower, qttranslations5-l10n")
 if(WEX_POWER_HOMEPAGE)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${WEX_POWER_HOMEPAGE}")
 endif()

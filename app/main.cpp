@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "qtsingleapplication.h"
+#include "translations.h"
 #include "version.h"
 #include "wexintegration.h"
 #include "wmain.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
         // --help, --version and mistakes are answered before anything
         // connects to the display, so they work without one.
         QCoreApplication reader(argc, argv);
+        Translations::install();
         const CommandLine options(QCoreApplication::arguments());
         if (options.request() != CommandLine::Start)
             return options.answer();
@@ -21,6 +23,7 @@ int main(int argc, char *argv[])
     }
 
     QtSingleApplication app(argc, argv, true);
+    Translations::install();
     if (app.isRunning()) {
         // A session that starts the program twice at login must not pop
         // the window. Otherwise, whether the running instance took the
@@ -30,7 +33,13 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    wexInit(WEX_POWER_VERSION, "Power management\nApplication for power management");
+    //: The program's name, a line break and a one-line summary; the name also
+    //: ends the title bar of every window, so it had better match the window title.
+    const QByteArray description =
+            QCoreApplication::translate("main",
+                                        "Power management\nApplication for power management")
+                    .toUtf8();
+    wexInit(WEX_POWER_VERSION, description.constData());
 
     WMain window;
     app.setActivationWindow(&window, true);

@@ -199,7 +199,7 @@ QString WBattery::technologyText() const
     case NickelMetalHydride:
         return tr("Nickel metal hydride");
     default:
-        return tr("Unknown");
+        return tr("Unknown", "battery technology");
     }
 }
 
@@ -223,7 +223,7 @@ QString WBattery::typeText() const
     case Phone:
         return tr("Phone");
     default:
-        return tr("Unknown");
+        return tr("Unknown", "device type");
     }
 }
 

@@ -50,6 +50,7 @@ BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QS
     connect(actionList, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &BatteryControlWidget::changed);
 
+    //: Between the level and the action list of a battery row; see "Charge of %1 drops bellow".
     layout->addWidget(new QLabel(tr("do"), this));
     layout->addWidget(actionList);
 }
@@ -57,10 +58,14 @@ BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QS
 QString BatteryControlWidget::batteryLabel(const QString &path, const QString &model,
                                            const QString &serial)
 {
+    //: A battery row reads as one sentence: [this text] [level] [do] [action],
+    //: e.g. "Charge of BAT0 falls to or below [10%] do [Shutdown]". Word order may
+    //: move part of it into "do", e.g. "... falls to [10%] or below: [Shutdown]".
     if (model.isEmpty())
         return tr("Charge of %1 drops bellow").arg(path);
     if (serial.isEmpty())
         return tr("Charge of %1 drops bellow").arg(model.trimmed());
+    //: %1 is the battery's model, %2 its serial number.
     return tr("Charge of %1 (%2) drops bellow").arg(model.trimmed()).arg(serial.trimmed());
 }
 

@@ -13,6 +13,7 @@ ScheduleControlWidget::ScheduleControlWidget(const QString &action, QFormLayout 
 {
     QSettings settings;
 
+    //: Joined as "<action> at:" before a time, e.g. "Suspend at:" [22:30].
     enabled = new QCheckBox(actions.value(action) + QLatin1Char(' ') + tr("at") + QLatin1Char(':'),
                             this);
     enabled->setChecked(settings.value(SettingsKeys::scheduleEnabled(action),

@@ -557,9 +557,10 @@ class Program:
         stop_process(self.process)
         self._log.close()
 
-    def window(self, timeout=10):
+    def window(self, timeout=10, title=WINDOW_TITLE):
         '''The X window id of the main window, once it is viewable.'''
-        window = wait_until(lambda: find_window(self.pid), timeout, what='the main window')
+        window = wait_until(lambda: find_window(self.pid, title), timeout,
+                            what='the main window %r' % title)
         wait_until(lambda: is_viewable(window), timeout, what='the main window to show')
         return window
 
@@ -612,9 +613,17 @@ def xdotool(*args):
 
 
 def find_windows(pid, title=WINDOW_TITLE):
-    out = subprocess.run(['xdotool', 'search', '--all', '--pid', str(pid), '--name',
-                          '^%s$' % re.escape(title)], capture_output=True, text=True).stdout
-    return [int(w) for w in out.split()]
+    # xdotool's own name match fails on titles beyond Latin-1 (Japanese, say),
+    # so the names are compared here.
+    out = subprocess.run(['xdotool', 'search', '--pid', str(pid)], capture_output=True,
+                         text=True).stdout
+    return [int(w) for w in out.split() if window_name(int(w)) == title]
+
+
+def window_name(window):
+    result = subprocess.run(['xdotool', 'getwindowname', str(window)], capture_output=True,
+                            text=True)
+    return result.stdout.rstrip('\n') if result.returncode == 0 else None
 
 
 def find_window(pid, title=WINDOW_TITLE):

@@ -31,6 +31,13 @@ def docs_screenshots():
     return sorted(n for n in os.listdir(docs) if n.endswith(SCREENSHOT_SUFFIX))
 
 
+def catalogue_languages():
+    """The languages of the catalogues in translations/ (wex-power_<language>.ts)."""
+    folder = os.path.join(SOURCE_DIR, "translations")
+    return sorted(re.fullmatch(r"wex-power_(.+)\.ts", n).group(1)
+                  for n in os.listdir(folder) if n.endswith(".ts"))
+
+
 def run(argv, check=True, **kwargs):
     """Runs a command, echoing it; returns the completed process with text output."""
     print("+", " ".join(argv), flush=True)

@@ -12,7 +12,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from pkgcheck import BUILD_DIR, PACKAGE_DIR, Checks, declared_version, docs_screenshots, run  # noqa: E402
+from pkgcheck import (BUILD_DIR, PACKAGE_DIR, Checks, catalogue_languages, declared_version,
+                      docs_screenshots, run)  # noqa: E402
 
 checks = Checks()
 version = declared_version()
@@ -44,7 +45,7 @@ checks.equal(fields["Architecture"], arch, "Architecture")
 checks.check(re.fullmatch(r"[^<>]+ <[^<>@\s]+@[^<>@\s]+>", fields["Maintainer"]),
              "Maintainer is not 'Name <address>': %r" % fields["Maintainer"])
 checks.check(fields["Section"] in ("admin", "utils"), "Section: %r" % fields["Section"])
-checks.equal(fields["Recommends"], "upower", "Recommends")
+checks.equal(fields["Recommends"], "upower, qttranslations5-l10n", "Recommends")
 synopsis, _, long_description = fields["Description"].partition("\n")
 checks.check(synopsis and len(synopsis) < 80, "bad synopsis: %r" % synopsis)
 checks.check(len(long_description.split()) > 10, "no long description")
@@ -79,7 +80,8 @@ expected = {
     "/usr/share/doc/wex-power/copyright",
     "/usr/share/doc/wex-power/changelog.Debian.gz",
     "/usr/share/lintian/overrides/wex-power",
-} | {"/usr/share/wex-power/screenshots/" + n for n in docs_screenshots()}
+} | {"/usr/share/wex-power/screenshots/" + n for n in docs_screenshots()} \
+  | {"/usr/share/wex-power/translations/wex-power_%s.qm" % lang for lang in catalogue_languages()}
 metainfos = {f for f in files if re.fullmatch(r"/usr/share/metainfo/[^/]+\.metainfo\.xml", f)}
 checks.equal(len(metainfos), 1, "metainfo files in the package")
 checks.equal(files - metainfos, expected, "files in the package")

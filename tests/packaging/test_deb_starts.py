@@ -2,7 +2,8 @@
 into a scratch root, starts on the harness's X server, shows a window
 titled "Power management" (no UPower on the private system bus: the "No
 batteries detected" page), and ends when that window is closed the way a
-window manager closes it (WM_DELETE_WINDOW)."""
+window manager closes it (WM_DELETE_WINDOW). Under a German locale it
+finds its catalogue in the package and shows a German title."""
 
 import ctypes
 import ctypes.util
@@ -106,5 +107,18 @@ finally:
     output = log.read()
     if output:
         print("program output:\n" + output)
+
+# The catalogues installed beside the binary (<prefix>/share/wex-power/translations).
+GERMAN_TITLE = "Energieverwaltung"
+german = subprocess.Popen([binary], env=dict(env, LANG="de_DE.UTF-8"), stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+try:
+    search = run(["timeout", "30", "xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                  str(german.pid), "--name", "^%s$" % GERMAN_TITLE], check=False)
+    checks.check(search.returncode == 0 and search.stdout.split(),
+                 "under LANG=de_DE.UTF-8 no window titled %r appeared" % GERMAN_TITLE)
+finally:
+    german.terminate()
+    german.wait()
 
 checks.finish()

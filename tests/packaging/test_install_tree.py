@@ -17,7 +17,8 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from pkgcheck import BUILD_DIR, SOURCE_DIR, Checks, declared_version, docs_screenshots, run  # noqa: E402
+from pkgcheck import (BUILD_DIR, SOURCE_DIR, Checks, catalogue_languages, declared_version,  # noqa: E402
+                      docs_screenshots, run)
 
 checks = Checks()
 
@@ -103,6 +104,15 @@ if os.path.isfile(desktop_path) and os.path.isfile(autostart_path):
                  autostart.get("Hidden", "false") != "true",
                  "the autostart entry is disabled")
 
+    # Every language with a catalogue also has the entries' texts.
+    for language in catalogue_languages():
+        for what, desk, keys in (("desktop entry", entry, ("Name", "GenericName", "Comment")),
+                                 ("autostart entry", autostart, ("Name", "Comment"))):
+            for key in keys:
+                localized = desk.get("%s[%s]" % (key, language), "")
+                checks.check(localized.strip() and localized != desk.get(key),
+                             "%s lacks %s[%s]" % (what, key, language))
+
     # The icon: a theme name resolved by the installed SVG.
     icon = entry.get("Icon", "")
     svg = os.path.join(usr, "share", "icons", "hicolor", "scalable", "apps", icon + ".svg")
@@ -134,6 +144,12 @@ if metainfos:
     checks.equal([e.text for e in component.findall("provides/binary")], ["wex-power"], "provided binary")
     checks.equal(component.findtext("name"), "Power management", "component name")
     checks.check(component.find("content_rating") is not None, "no content_rating")
+    lang_attribute = "{http://www.w3.org/XML/1998/namespace}lang"
+    summaries = {e.get(lang_attribute): e.text for e in component.findall("summary")}
+    for language in catalogue_languages():
+        checks.check(summaries.get(language) and summaries[language] != summaries.get(None),
+                     "metainfo has no summary in %s" % language)
+
     checks.equal([r.get("version") for r in component.findall("releases/release")][:1], [version],
                  "newest release in the metainfo")
 
@@ -151,6 +167,12 @@ if metainfos:
                      "metainfo screenshot %s is not one of the shipped pictures" % image)
     if images:
         checks.equal(len(component.findall("screenshots/screenshot[@type='default']")), 1, "default screenshots")
+
+# The catalogues, where the program looks for them beside bin/.
+catalogues = os.path.join(usr, "share", "wex-power", "translations")
+checks.equal(sorted(os.listdir(catalogues)) if os.path.isdir(catalogues) else [],
+             ["wex-power_%s.qm" % language for language in catalogue_languages()],
+             "installed catalogues")
 
 # --- another prefix ---------------------------------------------------------
 other_root = install("/opt/wex-power")

@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BatteryControlWidget</name>
+    <message>
+        <source>do</source>
+        <extracomment>Between the level and the action list of a battery row; see &quot;Charge of %1 drops bellow&quot;.</extracomment>
+        <translation>oder darunter fällt:</translation>
+    </message>
+    <message>
+        <source>Charge of %1 drops bellow</source>
+        <extracomment>A battery row reads as one sentence: [this text] [level] [do] [action], e.g. &quot;Charge of BAT0 falls to or below [10%] do [Shutdown]&quot;. Word order may move part of it into &quot;do&quot;, e.g. &quot;... falls to [10%] or below: [Shutdown]&quot;.</extracomment>
+        <translation>Wenn die Ladung von %1 auf</translation>
+    </message>
+    <message>
+        <source>Charge of %1 (%2) drops bellow</source>
+        <extracomment>%1 is the battery&apos;s model, %2 its serial number.</extracomment>
+        <translation>Wenn die Ladung von %1 (%2) auf</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryIndicator</name>
+    <message>
+        <source>%1 min %2 sec remaining</source>
+        <translation>Noch %1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Herunterfahren</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Ruhezustand</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Standby</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleControlWidget</name>
+    <message>
+        <source>at</source>
+        <extracomment>Joined as &quot;&lt;action&gt; at:&quot; before a time, e.g. &quot;Suspend at:&quot; [22:30].</extracomment>
+        <translation>um</translation>
+    </message>
+</context>
+<context>
+    <name>WBattery</name>
+    <message>
+        <source>&lt;b&gt;Model:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Modell:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Serial number:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Seriennummer:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vendor:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Hersteller:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Technology:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Technologie:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Type:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Typ:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sysfs path:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Sysfs-Pfad:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Device:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Gerät:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>Lithium ion</source>
+        <translation>Lithium-Ionen</translation>
+    </message>
+    <message>
+        <source>Lithium polymer</source>
+        <translation>Lithium-Polymer</translation>
+    </message>
+    <message>
+        <source>Lithium iron phosphate</source>
+        <translation>Lithium-Eisenphosphat</translation>
+    </message>
+    <message>
+        <source>Lead acid</source>
+        <translation>Blei-Säure</translation>
+    </message>
+    <message>
+        <source>Nickel cadmium</source>
+        <translation>Nickel-Cadmium</translation>
+    </message>
+    <message>
+        <source>Nickel metal hydride</source>
+        <translation>Nickel-Metallhydrid</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>battery technology</comment>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Line Power</source>
+        <translation>Netzstrom</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>USV</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>device type</comment>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>WControl</name>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>Zeitplan</translation>
+    </message>
+</context>
+<context>
+    <name>WMain</name>
+    <message>
+        <source>Power management</source>
+        <translation>Energieverwaltung</translation>
+    </message>
+    <message>
+        <source>No batteries detected</source>
+        <translation>Keine Akkus gefunden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Power manager</source>
+        <translation>Energieverwaltung</translation>
+    </message>
+    <message>
+        <source>Power is up</source>
+        <translation>Netzstrom wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Power is down</source>
+        <translation>Netzstrom unterbrochen</translation>
+    </message>
+</context>
+<context>
+    <name>WexHelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Power management
+Application for power management</source>
+        <extracomment>The program&apos;s name, a line break and a one-line summary; the name also ends the title bar of every window, so it had better match the window title.</extracomment>
+        <translation>Energieverwaltung
+Anwendung zur Energieverwaltung</translation>
+    </message>
+</context>
+</TS>

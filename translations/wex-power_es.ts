@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>BatteryControlWidget</name>
+    <message>
+        <source>do</source>
+        <extracomment>Between the level and the action list of a battery row; see &quot;Charge of %1 drops bellow&quot;.</extracomment>
+        <translation>o menos:</translation>
+    </message>
+    <message>
+        <source>Charge of %1 drops bellow</source>
+        <extracomment>A battery row reads as one sentence: [this text] [level] [do] [action], e.g. &quot;Charge of BAT0 falls to or below [10%] do [Shutdown]&quot;. Word order may move part of it into &quot;do&quot;, e.g. &quot;... falls to [10%] or below: [Shutdown]&quot;.</extracomment>
+        <translation>Cuando la carga de %1 caiga al</translation>
+    </message>
+    <message>
+        <source>Charge of %1 (%2) drops bellow</source>
+        <extracomment>%1 is the battery&apos;s model, %2 its serial number.</extracomment>
+        <translation>Cuando la carga de %1 (%2) caiga al</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryIndicator</name>
+    <message>
+        <source>%1 min %2 sec remaining</source>
+        <translation>Quedan %1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Nothing</source>
+        <translation>No hacer nada</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernar</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleControlWidget</name>
+    <message>
+        <source>at</source>
+        <extracomment>Joined as &quot;&lt;action&gt; at:&quot; before a time, e.g. &quot;Suspend at:&quot; [22:30].</extracomment>
+        <translation>a las</translation>
+    </message>
+</context>
+<context>
+    <name>WBattery</name>
+    <message>
+        <source>&lt;b&gt;Model:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Modelo:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Serial number:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Número de serie:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vendor:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Fabricante:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Technology:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Tecnología:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Type:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Tipo:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sysfs path:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Ruta sysfs:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Device:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Dispositivo:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>Lithium ion</source>
+        <translation>Ion de litio</translation>
+    </message>
+    <message>
+        <source>Lithium polymer</source>
+        <translation>Polímero de litio</translation>
+    </message>
+    <message>
+        <source>Lithium iron phosphate</source>
+        <translation>Fosfato de hierro y litio</translation>
+    </message>
+    <message>
+        <source>Lead acid</source>
+        <translation>Plomo-ácido</translation>
+    </message>
+    <message>
+        <source>Nickel cadmium</source>
+        <translation>Níquel-cadmio</translation>
+    </message>
+    <message>
+        <source>Nickel metal hydride</source>
+        <translation>Níquel-hidruro metálico</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>battery technology</comment>
+        <translation>Desconocida</translation>
+    </message>
+    <message>
+        <source>Line Power</source>
+        <translation>Red eléctrica</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>SAI</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>device type</comment>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>WControl</name>
+    <message>
+        <source>Battery</source>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>Programación</translation>
+    </message>
+</context>
+<context>
+    <name>WMain</name>
+    <message>
+        <source>Power management</source>
+        <translation>Gestión de energía</translation>
+    </message>
+    <message>
+        <source>No batteries detected</source>
+        <translation>No se detectó ninguna batería</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Power manager</source>
+        <translation>Gestor de energía</translation>
+    </message>
+    <message>
+        <source>Power is up</source>
+        <translation>Alimentación de red restablecida</translation>
+    </message>
+    <message>
+        <source>Power is down</source>
+        <translation>Alimentación de red interrumpida</translation>
+    </message>
+</context>
+<context>
+    <name>WexHelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Acerca de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Power management
+Application for power management</source>
+        <extracomment>The program&apos;s name, a line break and a one-line summary; the name also ends the title bar of every window, so it had better match the window title.</extracomment>
+        <translation>Gestión de energía
+Aplicación para la gestión de energía</translation>
+    </message>
+</context>
+</TS>

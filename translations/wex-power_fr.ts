@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BatteryControlWidget</name>
+    <message>
+        <source>do</source>
+        <extracomment>Between the level and the action list of a battery row; see &quot;Charge of %1 drops bellow&quot;.</extracomment>
+        <translation>ou moins&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Charge of %1 drops bellow</source>
+        <extracomment>A battery row reads as one sentence: [this text] [level] [do] [action], e.g. &quot;Charge of BAT0 falls to or below [10%] do [Shutdown]&quot;. Word order may move part of it into &quot;do&quot;, e.g. &quot;... falls to [10%] or below: [Shutdown]&quot;.</extracomment>
+        <translation>Quand la charge de %1 tombe à</translation>
+    </message>
+    <message>
+        <source>Charge of %1 (%2) drops bellow</source>
+        <extracomment>%1 is the battery&apos;s model, %2 its serial number.</extracomment>
+        <translation>Quand la charge de %1 (%2) tombe à</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryIndicator</name>
+    <message>
+        <source>%1 min %2 sec remaining</source>
+        <translation>Il reste %1&#xa0;min %2&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hiberner</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Mettre en veille</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleControlWidget</name>
+    <message>
+        <source>at</source>
+        <extracomment>Joined as &quot;&lt;action&gt; at:&quot; before a time, e.g. &quot;Suspend at:&quot; [22:30].</extracomment>
+        <translation>à&#xa0;</translation>
+    </message>
+</context>
+<context>
+    <name>WBattery</name>
+    <message>
+        <source>&lt;b&gt;Model:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Modèle&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Serial number:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Numéro de série&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vendor:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Fabricant&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Technology:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Technologie&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Type:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Type&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sysfs path:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Chemin sysfs&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Device:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Périphérique&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>Lithium ion</source>
+        <translation>Lithium-ion</translation>
+    </message>
+    <message>
+        <source>Lithium polymer</source>
+        <translation>Lithium-polymère</translation>
+    </message>
+    <message>
+        <source>Lithium iron phosphate</source>
+        <translation>Lithium-fer-phosphate</translation>
+    </message>
+    <message>
+        <source>Lead acid</source>
+        <translation>Plomb-acide</translation>
+    </message>
+    <message>
+        <source>Nickel cadmium</source>
+        <translation>Nickel-cadmium</translation>
+    </message>
+    <message>
+        <source>Nickel metal hydride</source>
+        <translation>Nickel-hydrure métallique</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>battery technology</comment>
+        <translation>Inconnue</translation>
+    </message>
+    <message>
+        <source>Line Power</source>
+        <translation>Secteur</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>Onduleur</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>device type</comment>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>WControl</name>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>Planification</translation>
+    </message>
+</context>
+<context>
+    <name>WMain</name>
+    <message>
+        <source>Power management</source>
+        <translation>Gestion de l&apos;énergie</translation>
+    </message>
+    <message>
+        <source>No batteries detected</source>
+        <translation>Aucune batterie détectée</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Power manager</source>
+        <translation>Gestionnaire d&apos;énergie</translation>
+    </message>
+    <message>
+        <source>Power is up</source>
+        <translation>Alimentation secteur rétablie</translation>
+    </message>
+    <message>
+        <source>Power is down</source>
+        <translation>Alimentation secteur coupée</translation>
+    </message>
+</context>
+<context>
+    <name>WexHelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>À propos de &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Power management
+Application for power management</source>
+        <extracomment>The program&apos;s name, a line break and a one-line summary; the name also ends the title bar of every window, so it had better match the window title.</extracomment>
+        <translation>Gestion de l&apos;énergie
+Application de gestion de l&apos;énergie</translation>
+    </message>
+</context>
+</TS>

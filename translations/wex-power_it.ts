@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>BatteryControlWidget</name>
+    <message>
+        <source>do</source>
+        <extracomment>Between the level and the action list of a battery row; see &quot;Charge of %1 drops bellow&quot;.</extracomment>
+        <translation>o meno:</translation>
+    </message>
+    <message>
+        <source>Charge of %1 drops bellow</source>
+        <extracomment>A battery row reads as one sentence: [this text] [level] [do] [action], e.g. &quot;Charge of BAT0 falls to or below [10%] do [Shutdown]&quot;. Word order may move part of it into &quot;do&quot;, e.g. &quot;... falls to [10%] or below: [Shutdown]&quot;.</extracomment>
+        <translation>Quando la carica di %1 scende al</translation>
+    </message>
+    <message>
+        <source>Charge of %1 (%2) drops bellow</source>
+        <extracomment>%1 is the battery&apos;s model, %2 its serial number.</extracomment>
+        <translation>Quando la carica di %1 (%2) scende al</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryIndicator</name>
+    <message>
+        <source>%1 min %2 sec remaining</source>
+        <translation>Restano %1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Non fare nulla</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Spegni</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Iberna</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Sospendi</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleControlWidget</name>
+    <message>
+        <source>at</source>
+        <extracomment>Joined as &quot;&lt;action&gt; at:&quot; before a time, e.g. &quot;Suspend at:&quot; [22:30].</extracomment>
+        <translation>alle</translation>
+    </message>
+</context>
+<context>
+    <name>WBattery</name>
+    <message>
+        <source>&lt;b&gt;Model:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Modello:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Serial number:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Numero di serie:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vendor:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Produttore:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Technology:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Tecnologia:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Type:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Tipo:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sysfs path:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Percorso sysfs:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Device:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Dispositivo:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>Lithium ion</source>
+        <translation>Ioni di litio</translation>
+    </message>
+    <message>
+        <source>Lithium polymer</source>
+        <translation>Polimeri di litio</translation>
+    </message>
+    <message>
+        <source>Lithium iron phosphate</source>
+        <translation>Litio-ferro-fosfato</translation>
+    </message>
+    <message>
+        <source>Lead acid</source>
+        <translation>Piombo-acido</translation>
+    </message>
+    <message>
+        <source>Nickel cadmium</source>
+        <translation>Nichel-cadmio</translation>
+    </message>
+    <message>
+        <source>Nickel metal hydride</source>
+        <translation>Nichel-metallo idruro</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>battery technology</comment>
+        <translation>Sconosciuta</translation>
+    </message>
+    <message>
+        <source>Line Power</source>
+        <translation>Alimentazione di rete</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batteria</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>UPS</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>device type</comment>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>WControl</name>
+    <message>
+        <source>Battery</source>
+        <translation>Batteria</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>Pianificazione</translation>
+    </message>
+</context>
+<context>
+    <name>WMain</name>
+    <message>
+        <source>Power management</source>
+        <translation>Gestione energetica</translation>
+    </message>
+    <message>
+        <source>No batteries detected</source>
+        <translation>Nessuna batteria rilevata</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Power manager</source>
+        <translation>Gestore energetico</translation>
+    </message>
+    <message>
+        <source>Power is up</source>
+        <translation>Alimentazione di rete ripristinata</translation>
+    </message>
+    <message>
+        <source>Power is down</source>
+        <translation>Alimentazione di rete interrotta</translation>
+    </message>
+</context>
+<context>
+    <name>WexHelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Informazioni su &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Power management
+Application for power management</source>
+        <extracomment>The program&apos;s name, a line break and a one-line summary; the name also ends the title bar of every window, so it had better match the window title.</extracomment>
+        <translation>Gestione energetica
+Applicazione per la gestione energetica</translation>
+    </message>
+</context>
+</TS>

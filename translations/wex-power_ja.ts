@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>BatteryControlWidget</name>
+    <message>
+        <source>do</source>
+        <extracomment>Between the level and the action list of a battery row; see &quot;Charge of %1 drops bellow&quot;.</extracomment>
+        <translation>以下に下がったら：</translation>
+    </message>
+    <message>
+        <source>Charge of %1 drops bellow</source>
+        <extracomment>A battery row reads as one sentence: [this text] [level] [do] [action], e.g. &quot;Charge of BAT0 falls to or below [10%] do [Shutdown]&quot;. Word order may move part of it into &quot;do&quot;, e.g. &quot;... falls to [10%] or below: [Shutdown]&quot;.</extracomment>
+        <translation>%1 の充電残量が</translation>
+    </message>
+    <message>
+        <source>Charge of %1 (%2) drops bellow</source>
+        <extracomment>%1 is the battery&apos;s model, %2 its serial number.</extracomment>
+        <translation>%1 (%2) の充電残量が</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryIndicator</name>
+    <message>
+        <source>%1 min %2 sec remaining</source>
+        <translation>残り %1 分 %2 秒</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Nothing</source>
+        <translation>何もしない</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>シャットダウン</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>ハイバネート</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>サスペンド</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleControlWidget</name>
+    <message>
+        <source>at</source>
+        <extracomment>Joined as &quot;&lt;action&gt; at:&quot; before a time, e.g. &quot;Suspend at:&quot; [22:30].</extracomment>
+        <translation type="unfinished">実行時刻</translation>
+    </message>
+</context>
+<context>
+    <name>WBattery</name>
+    <message>
+        <source>&lt;b&gt;Model:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;モデル：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Serial number:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;シリアル番号：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vendor:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;製造元：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Technology:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;電池の種類：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Type:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;デバイスの種類：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sysfs path:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;sysfs パス：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Device:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;デバイス：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>Lithium ion</source>
+        <translation>リチウムイオン</translation>
+    </message>
+    <message>
+        <source>Lithium polymer</source>
+        <translation>リチウムポリマー</translation>
+    </message>
+    <message>
+        <source>Lithium iron phosphate</source>
+        <translation>リン酸鉄リチウム</translation>
+    </message>
+    <message>
+        <source>Lead acid</source>
+        <translation>鉛蓄電池</translation>
+    </message>
+    <message>
+        <source>Nickel cadmium</source>
+        <translation>ニッケル・カドミウム</translation>
+    </message>
+    <message>
+        <source>Nickel metal hydride</source>
+        <translation>ニッケル水素</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>battery technology</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Line Power</source>
+        <translation>AC 電源</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>バッテリー</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>UPS</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>モニター</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>電話</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>device type</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>WControl</name>
+    <message>
+        <source>Battery</source>
+        <translation>バッテリー</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>スケジュール</translation>
+    </message>
+</context>
+<context>
+    <name>WMain</name>
+    <message>
+        <source>Power management</source>
+        <translation>電源管理</translation>
+    </message>
+    <message>
+        <source>No batteries detected</source>
+        <translation>バッテリーが見つかりません</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Power manager</source>
+        <translation>電源マネージャー</translation>
+    </message>
+    <message>
+        <source>Power is up</source>
+        <translation>AC 電源が復旧しました</translation>
+    </message>
+    <message>
+        <source>Power is down</source>
+        <translation>AC 電源が切断されました</translation>
+    </message>
+</context>
+<context>
+    <name>WexHelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>このアプリケーションについて(&amp;A)</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>&amp;Qt について</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Power management
+Application for power management</source>
+        <extracomment>The program&apos;s name, a line break and a one-line summary; the name also ends the title bar of every window, so it had better match the window title.</extracomment>
+        <translation>電源管理
+電源管理アプリケーション</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>BatteryControlWidget</name>
+    <message>
+        <source>do</source>
+        <extracomment>Between the level and the action list of a battery row; see &quot;Charge of %1 drops bellow&quot;.</extracomment>
+        <translation>або нижче:</translation>
+    </message>
+    <message>
+        <source>Charge of %1 drops bellow</source>
+        <extracomment>A battery row reads as one sentence: [this text] [level] [do] [action], e.g. &quot;Charge of BAT0 falls to or below [10%] do [Shutdown]&quot;. Word order may move part of it into &quot;do&quot;, e.g. &quot;... falls to [10%] or below: [Shutdown]&quot;.</extracomment>
+        <translation>Якщо заряд %1 впаде до</translation>
+    </message>
+    <message>
+        <source>Charge of %1 (%2) drops bellow</source>
+        <extracomment>%1 is the battery&apos;s model, %2 its serial number.</extracomment>
+        <translation>Якщо заряд %1 (%2) впаде до</translation>
+    </message>
+</context>
+<context>
+    <name>BatteryIndicator</name>
+    <message>
+        <source>%1 min %2 sec remaining</source>
+        <translation>Залишилося %1 хв %2 с</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Нічого не робити</translation>
+    </message>
+    <message>
+        <source>Shutdown</source>
+        <translation>Вимкнення</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Гібернація</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Режим сну</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleControlWidget</name>
+    <message>
+        <source>at</source>
+        <extracomment>Joined as &quot;&lt;action&gt; at:&quot; before a time, e.g. &quot;Suspend at:&quot; [22:30].</extracomment>
+        <translation>о</translation>
+    </message>
+</context>
+<context>
+    <name>WBattery</name>
+    <message>
+        <source>&lt;b&gt;Model:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Модель:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Serial number:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Серійний номер:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vendor:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Виробник:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Technology:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Технологія:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Type:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Тип:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Sysfs path:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Шлях у sysfs:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Device:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Пристрій:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>Lithium ion</source>
+        <translation>Літій-іонна</translation>
+    </message>
+    <message>
+        <source>Lithium polymer</source>
+        <translation>Літій-полімерна</translation>
+    </message>
+    <message>
+        <source>Lithium iron phosphate</source>
+        <translation>Літій-залізо-фосфатна</translation>
+    </message>
+    <message>
+        <source>Lead acid</source>
+        <translation>Свинцево-кислотна</translation>
+    </message>
+    <message>
+        <source>Nickel cadmium</source>
+        <translation>Нікель-кадмієва</translation>
+    </message>
+    <message>
+        <source>Nickel metal hydride</source>
+        <translation>Нікель-металогідридна</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>battery technology</comment>
+        <translation>Невідома</translation>
+    </message>
+    <message>
+        <source>Line Power</source>
+        <translation>Електромережа</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Батарея</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>ДБЖ</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Монітор</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>КПК</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>device type</comment>
+        <translation>Невідомий</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>WControl</name>
+    <message>
+        <source>Battery</source>
+        <translation>Батарея</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>Розклад</translation>
+    </message>
+</context>
+<context>
+    <name>WMain</name>
+    <message>
+        <source>Power management</source>
+        <translation>Керування живленням</translation>
+    </message>
+    <message>
+        <source>No batteries detected</source>
+        <translation>Батарей не виявлено</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ихід</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Power manager</source>
+        <translation>Керування живленням</translation>
+    </message>
+    <message>
+        <source>Power is up</source>
+        <translation>Мережеве живлення відновлено</translation>
+    </message>
+    <message>
+        <source>Power is down</source>
+        <translation>Мережеве живлення вимкнено</translation>
+    </message>
+</context>
+<context>
+    <name>WexHelpMenu</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Про програму</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Про &amp;Qt</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Про програму %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Power management
+Application for power management</source>
+        <extracomment>The program&apos;s name, a line break and a one-line summary; the name also ends the title bar of every window, so it had better match the window title.</extracomment>
+        <translation>Керування живленням
+Програма для керування живленням</translation>
+    </message>
+</context>
+</TS>
