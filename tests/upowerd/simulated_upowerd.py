@@ -13,6 +13,8 @@ answer a line, "ok" or "error: <why>", on standard output:
   remove NAME                    "remove" uevent, then the device goes
   start                          starts upowerd and answers once the
                                  daemon lists every battery added so far
+  halt                           stops upowerd (start brings it back, as a
+                                 package upgrade does)
   log                            copies the daemon's output so far to
                                  standard error
 
@@ -126,6 +128,10 @@ class Simulation:
             time.sleep(0.05)
         raise RuntimeError('upowerd did not list %s in time' % ', '.join(sorted(wanted)))
 
+    def halt(self):
+        self.daemon.terminate()
+        self.daemon.wait(timeout=10)
+
     def log(self):
         with open(self.log_path, errors='replace') as f:
             return f.read()
@@ -149,7 +155,8 @@ def answer(text):
 def main():
     simulation = Simulation()
     commands = {'add': simulation.add, 'set': simulation.set, 'uevent': simulation.uevent,
-                'remove': simulation.remove, 'start': simulation.start}
+                'remove': simulation.remove, 'start': simulation.start,
+                'halt': simulation.halt}
     try:
         for line in sys.stdin:
             words = shlex.split(line)

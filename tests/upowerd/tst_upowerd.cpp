@@ -1,3 +1,4 @@
+#include "desktopmocks.h"
 #include "mockservice.h"
 #include "poweractions.h"
 #include "programparts.h"
@@ -71,6 +72,8 @@ private slots:
     void criticalChargePowersOffThroughLogind();
     void storedSuspendGoesToLogind();
     void batteriesComeAndGo();
+    void announcementsReachTheMonitor();
+    void restartIsFollowed();
 
 private:
     static QString batteryPath(const QString &name)
@@ -101,11 +104,13 @@ private:
 
     std::unique_ptr<MockService> logind;
     std::unique_ptr<SimulatedUPower> upower;
+    DesktopMocks desktop;
 };
 
 void TestUPowerd::initTestCase()
 {
     QVERIFY(TestIconTheme::install());
+    QVERIFY(desktop.start());
     logind = std::make_unique<MockService>(
             QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
             QStringLiteral("logind"),
@@ -214,6 +219,59 @@ void TestUPowerd::batteriesComeAndGo()
     QVERIFY(upower->command(QStringLiteral("remove BAT1")));
     QTRY_COMPARE_WITH_TIMEOUT(tabTitles(w), (QStringList{"Settings", "Test Cell"}), 10000);
     QCOMPARE(w.findChildren<WBattery *>().size(), 1);
+}
+
+// What upowerd announces is all the monitor knows on this stack, and it
+// must be enough: a power cut and a run-down battery are acted on at the
+// first tick after the announcement.
+void TestUPowerd::announcementsReachTheMonitor()
+{
+    QVERIFY(upower->command(QStringLiteral("set AC online 1")));
+    QVERIFY(startWithBattery(48000000, QStringLiteral("Charging")));
+    WMain w;
+    WBattery *battery = page(w, 1);
+    QVERIFY(battery);
+    desktop.clearNotifications();
+    w.timeout();
+
+    // The plug is pulled, and the battery has run down to 9 %.
+    QVERIFY(upower->command(QStringLiteral("set AC online 0")));
+    QVERIFY(upower->command(QStringLiteral("uevent AC change")));
+    QVERIFY(upower->command(QStringLiteral("set BAT0 energy_now 5400000")));
+    QVERIFY(upower->command(QStringLiteral("set BAT0 status Discharging")));
+    QVERIFY(upower->command(QStringLiteral("uevent BAT0 change")));
+    QTRY_COMPARE_WITH_TIMEOUT(chargeLabel(*battery)->text(), QStringLiteral("9%"), 10000);
+    QCOMPARE(trayGauge(*battery), gauge(9));
+    QCOMPARE(logindCalls(QStringLiteral("PowerOff")), 0);
+
+    w.timeout();
+    QVERIFY(logind->waitForCalls(QStringLiteral("PowerOff"), 1));
+    QTRY_VERIFY(!desktop.notifications().isEmpty());
+    QCOMPARE(desktop.notifications().constFirst().body, QStringLiteral("Power is down"));
+}
+
+// A restarted daemon (a package upgrade) with one more battery: the known
+// battery keeps its page, the new one gets a page, nothing else changes.
+void TestUPowerd::restartIsFollowed()
+{
+    QVERIFY(startWithBattery(48000000, QStringLiteral("Charging")));
+    WMain w;
+    WBattery *kept = page(w, 1);
+    QVERIFY(kept);
+
+    QVERIFY(upower->command(QStringLiteral("halt")));
+    QVERIFY(upower->command(QStringLiteral(
+            "add BAT1 model_name 'Spare Cell' serial_number SN43 energy_now 6000000")));
+    QVERIFY(upower->command(QStringLiteral("start")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+            (w.timeout(), tabTitles(w) == QStringList{"Settings", "Test Cell", "Spare Cell"}),
+            10000);
+    QCOMPARE(page(w, 1), kept);
+
+    // And the view is current again: a change reaches the kept page.
+    QVERIFY(upower->command(QStringLiteral("set BAT0 energy_now 30000000")));
+    QVERIFY(upower->command(QStringLiteral("uevent BAT0 change")));
+    QTRY_COMPARE_WITH_TIMEOUT(chargeLabel(*kept)->text(), QStringLiteral("50%"), 10000);
 }
 
 QTEST_MAIN(TestUPowerd)
