@@ -17,6 +17,14 @@ void print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+// An option's short and long name. Built here because lupdate takes a brace
+// in the constructor's initializers for the start of its body, and then
+// finds no context for the texts after it.
+QStringList shortAndLong(const char *shortName, const char *longName)
+{
+    return {QString::fromLatin1(shortName), QString::fromLatin1(longName)};
+}
+
 } // namespace
 
 CommandLine::CommandLine(const QStringList &arguments)
@@ -24,10 +32,8 @@ CommandLine::CommandLine(const QStringList &arguments)
                    tr("Start in the background with only the tray icons; a later start "
                       "without options shows the window, and closing the window hides it "
                       "again.")),
-      helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                 tr("Show this help and exit.")),
-      versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                    tr("Show the version and exit."))
+      helpOption(shortAndLong("h", "help"), tr("Show this help and exit.")),
+      versionOption(shortAndLong("v", "version"), tr("Show the version and exit."))
 {
     // Qt's options start with one dash ("-platform offscreen"), ours read
     // alike with one or two.

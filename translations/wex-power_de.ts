@@ -27,6 +27,58 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
+        <translation>Im Hintergrund starten, nur mit den Symbolen im Systemabschnitt der Kontrollleiste; ein späterer Start ohne Optionen zeigt das Fenster, und nach dem Schließen läuft das Programm wieder im Hintergrund.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+„%1 --help“ zeigt die Optionen.
+</translation>
+    </message>
+    <message>
+        <source>%1: no system tray to show the icons in, so the window is shown and closing it ends the program.</source>
+        <translation>%1: kein Systemabschnitt der Kontrollleiste für die Symbole vorhanden, daher wird das Fenster angezeigt, und das Programm endet, wenn es geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Versionsinformation anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Shows the batteries and UPSes that UPower reports, warns before a battery runs out and carries out the power action chosen for it.
+Qt&apos;s own options (-platform, -style, -display and the others) are understood too.</source>
+        <translation>Zeigt die Akkus und USVs, die UPower meldet, warnt, bevor ein Akku leer wird, und führt die dafür gewählte Aktion aus.
+Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) werden verstanden.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalWarning</name>
+    <message>
+        <source>%1 at %2&#xa0;%.</source>
+        <translation>%1 bei %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. %3</source>
+        <translation>%1 hat noch %2&#xa0;%. %3</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%, about %3&#xa0;min left. %4</source>
+        <translation>%1 hat noch %2&#xa0;%, Restlaufzeit etwa %3&#xa0;min. %4</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

@@ -27,6 +27,58 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
+        <translation>Iniciar en segundo plano solo con los iconos de la bandeja del sistema; un inicio posterior sin opciones muestra la ventana, y al cerrar la ventana el programa vuelve a quedar en segundo plano.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Pruebe «%1 --help» para ver las opciones.
+</translation>
+    </message>
+    <message>
+        <source>%1: no system tray to show the icons in, so the window is shown and closing it ends the program.</source>
+        <translation>%1: no hay bandeja del sistema donde mostrar los iconos, así que se muestra la ventana y al cerrarla se termina el programa.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Shows the batteries and UPSes that UPower reports, warns before a battery runs out and carries out the power action chosen for it.
+Qt&apos;s own options (-platform, -style, -display and the others) are understood too.</source>
+        <translation>Muestra las baterías y los SAI de los que informa UPower, avisa antes de que una batería se agote y ejecuta la acción elegida para ella.
+También se aceptan las opciones propias de Qt (-platform, -style, -display y las demás).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalWarning</name>
+    <message>
+        <source>%1 at %2&#xa0;%.</source>
+        <translation>%1 al %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. %3</source>
+        <translation>%1 está al %2&#xa0;%. %3</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%, about %3&#xa0;min left. %4</source>
+        <translation>%1 está al %2&#xa0;%, quedan unos %3&#xa0;min. %4</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

@@ -27,6 +27,58 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
+        <translation>Démarrer en arrière-plan avec seulement les icônes de la zone de notification&#xa0;; un démarrage ultérieur sans option affiche la fenêtre, et la fermeture de la fenêtre renvoie le programme en arrière-plan.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1&#xa0;: %2
+Saisissez «&#xa0;%1 --help&#xa0;» pour voir les options.
+</translation>
+    </message>
+    <message>
+        <source>%1: no system tray to show the icons in, so the window is shown and closing it ends the program.</source>
+        <translation>%1&#xa0;: aucune zone de notification où afficher les icônes, la fenêtre est donc affichée et sa fermeture met fin au programme.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Shows the batteries and UPSes that UPower reports, warns before a battery runs out and carries out the power action chosen for it.
+Qt&apos;s own options (-platform, -style, -display and the others) are understood too.</source>
+        <translation>Affiche les batteries et les onduleurs signalés par UPower, avertit avant qu&apos;une batterie ne se vide et exécute l&apos;action choisie pour elle.
+Les options propres à Qt (-platform, -style, -display et les autres) sont également acceptées.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalWarning</name>
+    <message>
+        <source>%1 at %2&#xa0;%.</source>
+        <translation>%1 à %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. %3</source>
+        <translation>%1 est à %2&#xa0;%. %3</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%, about %3&#xa0;min left. %4</source>
+        <translation>%1 est à %2&#xa0;%, il reste environ %3&#xa0;min. %4</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

@@ -27,6 +27,58 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
+        <translation>Avvia in background con le sole icone nell&apos;area di notifica; un avvio successivo senza opzioni mostra la finestra, e chiudendo la finestra il programma torna in background.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Usare «%1 --help» per vedere le opzioni.
+</translation>
+    </message>
+    <message>
+        <source>%1: no system tray to show the icons in, so the window is shown and closing it ends the program.</source>
+        <translation>%1: nessuna area di notifica in cui mostrare le icone, quindi viene mostrata la finestra e chiuderla termina il programma.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esci.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esci.</translation>
+    </message>
+    <message>
+        <source>Shows the batteries and UPSes that UPower reports, warns before a battery runs out and carries out the power action chosen for it.
+Qt&apos;s own options (-platform, -style, -display and the others) are understood too.</source>
+        <translation>Mostra le batterie e gli UPS segnalati da UPower, avvisa prima che una batteria si esaurisca ed esegue l&apos;azione scelta per essa.
+Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le altre).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalWarning</name>
+    <message>
+        <source>%1 at %2&#xa0;%.</source>
+        <translation>%1 al %2%.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. %3</source>
+        <translation>%1 è al %2%. %3</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%, about %3&#xa0;min left. %4</source>
+        <translation>%1 è al %2%, restano circa %3&#xa0;min. %4</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

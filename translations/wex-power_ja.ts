@@ -27,6 +27,58 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
+        <translation>トレイアイコンだけを表示してバックグラウンドで起動します。後でオプションなしで起動するとウィンドウが表示され、ウィンドウを閉じると再びバックグラウンドに戻ります。</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+オプションについては「%1 --help」を実行してください。
+</translation>
+    </message>
+    <message>
+        <source>%1: no system tray to show the icons in, so the window is shown and closing it ends the program.</source>
+        <translation>%1: アイコンを表示するシステムトレイがないため、ウィンドウを表示します。ウィンドウを閉じるとプログラムは終了します。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Shows the batteries and UPSes that UPower reports, warns before a battery runs out and carries out the power action chosen for it.
+Qt&apos;s own options (-platform, -style, -display and the others) are understood too.</source>
+        <translation>UPower が報告するバッテリーと UPS を表示し、バッテリーが切れる前に警告して、そのバッテリーに選択された電源操作を実行します。
+Qt 自体のオプション（-platform、-style、-display など）も使用できます。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>予期しない引数「%1」です。</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalWarning</name>
+    <message>
+        <source>%1 at %2&#xa0;%.</source>
+        <translation>%2% で%1します。</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. %3</source>
+        <translation>%1 の残量は %2% です。%3</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%, about %3&#xa0;min left. %4</source>
+        <translation>%1 の残量は %2% で、あと約 %3 分です。%4</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

@@ -27,6 +27,58 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
+        <translation>Uruchom w tle, tylko z ikonami w zasobniku systemowym; późniejsze uruchomienie bez opcji pokazuje okno, a po jego zamknięciu program znów działa w tle.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Polecenie „%1 --help” wyświetla dostępne opcje.
+</translation>
+    </message>
+    <message>
+        <source>%1: no system tray to show the icons in, so the window is shown and closing it ends the program.</source>
+        <translation>%1: brak zasobnika systemowego, w którym można pokazać ikony, więc okno jest wyświetlane, a jego zamknięcie kończy program.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Wyświetl tę pomoc i zakończ.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Wyświetl wersję i zakończ.</translation>
+    </message>
+    <message>
+        <source>Shows the batteries and UPSes that UPower reports, warns before a battery runs out and carries out the power action chosen for it.
+Qt&apos;s own options (-platform, -style, -display and the others) are understood too.</source>
+        <translation>Pokazuje baterie i zasilacze UPS zgłaszane przez UPower, ostrzega, zanim bateria się wyczerpie, i wykonuje wybraną dla niej akcję.
+Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozostałe).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Nieoczekiwany argument „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalWarning</name>
+    <message>
+        <source>%1 at %2&#xa0;%.</source>
+        <translation>%1 przy %2%.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. %3</source>
+        <translation>Poziom naładowania %1 wynosi %2%. %3</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%, about %3&#xa0;min left. %4</source>
+        <translation>Poziom naładowania %1 wynosi %2%, pozostało około %3&#xa0;min. %4</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

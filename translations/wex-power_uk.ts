@@ -27,6 +27,58 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
+        <translation>Запустити у фоновому режимі, лише зі значками в системному лотку; наступний запуск без параметрів показує вікно, а після його закриття програма знову працює у фоні.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for the options.
+</source>
+        <translation>%1: %2
+Список параметрів можна отримати командою «%1 --help».
+</translation>
+    </message>
+    <message>
+        <source>%1: no system tray to show the icons in, so the window is shown and closing it ends the program.</source>
+        <translation>%1: немає системного лотка для значків, тому показується вікно, і його закриття завершує програму.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Показати цю довідку і вийти.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Показати версію і вийти.</translation>
+    </message>
+    <message>
+        <source>Shows the batteries and UPSes that UPower reports, warns before a battery runs out and carries out the power action chosen for it.
+Qt&apos;s own options (-platform, -style, -display and the others) are understood too.</source>
+        <translation>Показує батареї та ДБЖ, про які повідомляє UPower, попереджає, перш ніж батарея розрядиться, і виконує вибрану для неї дію.
+Також приймаються власні параметри Qt (-platform, -style, -display та інші).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неочікуваний аргумент «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalWarning</name>
+    <message>
+        <source>%1 at %2&#xa0;%.</source>
+        <translation>%1 на рівні %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. %3</source>
+        <translation>Заряд %1: %2&#xa0;%. %3</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%, about %3&#xa0;min left. %4</source>
+        <translation>Заряд %1: %2&#xa0;%, залишилося близько %3&#xa0;хв. %4</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

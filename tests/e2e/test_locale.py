@@ -1,10 +1,11 @@
 '''The real program in the user's language, as LANG gives it (no generated
 system locale is needed: Qt reads the variables itself). Under German every
 text of the window, the menus, the tray tooltips and the tray messages is
-German, and Qt's own texts too; under C, and under a language without a
-catalogue, every text stays English.'''
+German, and so are Qt's own texts and the --help text; under C, and under a
+language without a catalogue, every text stays English.'''
 
 import os
+import subprocess
 import sys
 import unittest
 
@@ -63,6 +64,7 @@ class Language:
         # These would override LANG.
         for name in ('LANGUAGE', 'LC_ALL', 'LC_MESSAGES'):
             env.pop(name, None)
+        cls.env = env
         cls.program = w.Program(env=env)
 
     @classmethod
@@ -100,6 +102,14 @@ class Language:
 class German(Language, unittest.TestCase):
     LANG = 'de_DE.UTF-8'
     EXPECTED = GERMAN
+
+    def test_3_help_without_display(self):
+        # The catalogue is loaded before the command line is read, with no
+        # window system to ask.
+        env = {name: value for name, value in self.env.items() if name != 'DISPLAY'}
+        result = subprocess.run([w.binary(), '--help'], env=env, capture_output=True, text=True,
+                                timeout=30 * w.PATIENCE)
+        self.assertRegex(result.stdout, r'-h, --help +Diese Hilfe anzeigen und beenden\.')
 
 
 class PlainC(Language, unittest.TestCase):
