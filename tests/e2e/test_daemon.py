@@ -156,6 +156,22 @@ class TodaysDaemon(OnEitherStack, unittest.TestCase):
         self.assertEqual(self.upower.mock().GetCalls(), before)
         self.assertEqual(self.upower.property_reads(w.DEVICE_PREFIX + 'BAT0'), reads)
 
+    def test_stray_announcements_change_nothing_else(self):
+        # BAT1 never signals; BAT0 hears of names it does not know and of
+        # the removal of a device that never was.
+        bat0 = self.upower.add_battery('BAT0', 80, w.DISCHARGING)
+        self.upower.add_battery('BAT1', 60, w.DISCHARGING)
+        program = self.start_program()
+        self.upower.announce(bat0, Bogus=dbus.Int32(3), Energy=dbus.Double(35.0))
+        self.upower.mock().EmitSignal('org.freedesktop.UPower', 'DeviceRemoved', 'o',
+                                      [dbus.ObjectPath(w.DEVICE_PREFIX + 'nothing')])
+        w.wait_until(lambda: self.charge_labels(program) == {'70%', '60%'}, 10,
+                     what='70%% and 60%% (have %s)' % self.charge_labels(program))
+        self.assertEqual(sorted(self.desktop.battery_items()), ['Model BAT0', 'Model BAT1'])
+        self.ticks()
+        self.assertEqual(self.consolekit.stops(), 0)
+        self.assertTrue(program.running())
+
     def test_hung_daemon_leaves_the_window_answering(self):
         # GetAll sleeps 30 s, and the stand-in answers nothing else meanwhile.
         self.upower.stop()
