@@ -76,7 +76,8 @@ WMain::WMain(QWidget *parent)
     connect(view, &UPowerView::deviceChanged, this, &WMain::deviceChanged);
     connect(view, &UPowerView::daemonRestarted, this, &WMain::daemonRestarted);
     // The monitor reads its settings on every tick: one store, looked at
-    // again on each tick for edits made outside the program.
+    // again on each tick for edits made outside the program. The window's
+    // geometry is kept there too.
     settings = new QSettings(this);
 
     control = new WControl(this);
@@ -96,15 +97,13 @@ WMain::WMain(QWidget *parent)
 
     timer->start(monitorInterval);
 
-    QSettings settings;
-    wexRestoreGeometry(this, &settings, QRect(), false);
+    wexRestoreGeometry(this, settings, QRect(), false);
 }
 
 WMain::~WMain()
 {
     timer->stop();
-    QSettings settings;
-    wexSaveGeometry(this, &settings, false);
+    wexSaveGeometry(this, settings, false);
 }
 
 bool WMain::isBatteryType(uint type, bool includeUps) const
