@@ -298,8 +298,11 @@ void WMain::timeout()
 
     QStringList dischargingDevices;
     if (view->isEventDriven()) {
-        for (const QString &path : view->paths())
-            checkCriticalCharge(view->device(path), dischargingDevices);
+        for (const QString &path : view->paths()) {
+            const DeviceProperties device = view->device(path);
+            if (isBatteryType(device.type(), true))
+                checkCriticalCharge(device, dischargingDevices);
+        }
     } else {
         const QStringList present = monitorDevices(dischargingDevices);
         if (registryStale) {
@@ -336,8 +339,6 @@ QStringList WMain::monitorDevices(QStringList &dischargingDevices)
 
 void WMain::checkCriticalCharge(const DeviceProperties &device, QStringList &dischargingDevices)
 {
-    if (!isBatteryType(device.type(), true))
-        return;
     const QString path = device.path();
     const int percent = chargePercent(device);
     const auto action = criticalActionFor(*settings, path, percent);

@@ -59,6 +59,7 @@ private slots:
     void scheduleWindow();
     void scheduleSkipsWhatIsNotOffered();
     void scheduleIsNotRepeatedAfterAWake();
+    void runAsksEachPropertyOnlyWhenNeeded();
     void settingsWrittenBetweenRunsAreRead();
 
 private:
@@ -336,6 +337,30 @@ void TestMonitor::scheduleIsNotRepeatedAfterAWake()
     w.timeout();
     QTest::qWait(200);
     QCOMPARE(suspends(), 3);
+}
+
+// Others may rely on the traffic of a run on this stack: each property read
+// that the rules need, in their order, and nothing more.
+void TestMonitor::runAsksEachPropertyOnlyWhenNeeded()
+{
+    const QString path = addBattery(QStringLiteral("BAT0"), 60, 1);
+    QFile log(QDir::temp().filePath(QStringLiteral("org.freedesktop.UPower.log")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    WMain w;
+    for (int run = 1; run <= 2; ++run) {
+        log.seek(log.size());
+        w.timeout();
+        QStringList reads;
+        const QRegularExpression get(QStringLiteral(" Get (\\S+) \\S+\\.(\\w+)\n"));
+        for (auto match = get.globalMatch(QString::fromUtf8(log.readAll())); match.hasNext();) {
+            const auto read = match.next();
+            reads << (read.captured(1) == path ? QString() : QStringLiteral("UPower."))
+                            + read.captured(2);
+        }
+        QCOMPARE(reads,
+                 (QStringList{"Type", "State", "Energy", "EnergyFullDesign", "State",
+                              "UPower.CanHibernate", "UPower.CanSuspend"}));
+    }
 }
 
 void TestMonitor::scheduleSkipsWhatIsNotOffered()
