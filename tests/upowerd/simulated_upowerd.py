@@ -17,6 +17,10 @@ answer a line, "ok" or "error: <why>", on standard output:
                                  package upgrade does)
   log                            copies the daemon's output so far to
                                  standard error
+  root                           answers "ok FOLDER": the simulated sysfs
+                                 root, for other programs to run under
+                                 LD_PRELOAD=libumockdev-preload.so.0 with
+                                 UMOCKDEV_DIR=FOLDER
 
 Arguments are split like a shell's: quote values with blanks. An AC adapter
 that is offline is there from the start. End of input stops the daemon.
@@ -161,6 +165,9 @@ def main():
         for line in sys.stdin:
             words = shlex.split(line)
             if not words:
+                continue
+            if words[0] == 'root':
+                answer('ok ' + simulation.testbed.get_root_dir())
                 continue
             if words[0] == 'log':
                 sys.stderr.write(simulation.log())
