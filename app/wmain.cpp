@@ -408,9 +408,10 @@ void WMain::runSchedules()
     }();
 
     const qint64 now = currentClocks().wallMs;
+    const QTime timeOfDay = currentTimeOfDay();
     QStringList due;
     for (const QString &action : candidates) {
-        if (scheduleDue(*settings, action, currentTimeOfDay()) && scheduled.mayRequest(action, now))
+        if (scheduleDue(*settings, action, timeOfDay) && scheduled.mayRequest(action, now))
             due.append(action);
     }
     if (due.isEmpty())
