@@ -1,7 +1,9 @@
 #include "translations.h"
 
+#include "qtcompat.h"
 #include <QCoreApplication>
 #include <QDir>
+
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -48,7 +50,7 @@ QString Translations::install(const QLocale &locale)
         QCoreApplication::installTranslator(own);
         // Qt's own texts (dialog buttons, "About Qt") in the same language,
         // when Debian's qttranslations5-l10n is there.
-        const QString qtFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+        const QString qtFolder = QtCompat::qtTranslationsPath();
         if (QTranslator *qt = loadFirst(QStringLiteral("qtbase_") + language, {qtFolder}))
             QCoreApplication::installTranslator(qt);
         return language;

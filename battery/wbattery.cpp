@@ -13,7 +13,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTextEdit>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <malloc.h>
 #include <utility>
 
@@ -243,8 +245,8 @@ void WBattery::updateCharge()
 
     // The indicator draws seconds as int; hold absurd daemon values in range.
     indicator->setPercentage(known ? percent : 0);
-    indicator->setRemaining(int(qBound<qlonglong>(std::numeric_limits<int>::min(), remaining(),
-                                                  std::numeric_limits<int>::max())));
+    indicator->setRemaining(int(std::clamp<qlonglong>(remaining(), std::numeric_limits<int>::min(),
+                                                      std::numeric_limits<int>::max())));
 
     QString iconName;
     switch (device.state()) {

@@ -10,7 +10,8 @@ int registerUPowerMetaTypes()
     static const int listTypeId = [] {
         qRegisterMetaType<QDBusObjectPath>();
         // Registering the list also registers its sequential-iterable converter.
-        return qDBusRegisterMetaType<QList<QDBusObjectPath>>();
+        qDBusRegisterMetaType<QList<QDBusObjectPath>>();
+        return qMetaTypeId<QList<QDBusObjectPath>>();
     }();
     return listTypeId;
 }

@@ -16,6 +16,7 @@
 //
 // Run it under tests/harness/run-with-buses.
 
+#include "qtcompat.h"
 #include "upowermock.h"
 
 #include <QCommandLineParser>
@@ -208,7 +209,7 @@ int main(int argc, char *argv[])
     }
 
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    QtCompat::writeUtf8(out);
     const double perHour = 3600 / seconds;
     out << "| program | windows of " << seconds
         << " s | CPU, stat (s/h) | CPU, schedstat (s/h) | wake-ups per s | monitor runs per "

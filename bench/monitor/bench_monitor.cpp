@@ -16,6 +16,7 @@
 #include "monitorrules.h"
 #include "poweractions.h"
 #include "powericon.h"
+#include "qtcompat.h"
 #include "settingskeys.h"
 #include "timeofday.h"
 #include "upowerdeviceinterface.h"
@@ -641,7 +642,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    out().setCodec("UTF-8");
+    QtCompat::writeUtf8(out());
     QCoreApplication::setOrganizationName(QStringLiteral("wex"));
     QCoreApplication::setApplicationName(QStringLiteral("wex-power"));
 
