@@ -9,6 +9,7 @@ windows through xdotool and xwininfo, and its widgets through the AT-SPI
 accessibility interface Qt exports on the session bus.
 '''
 
+import atexit
 import datetime
 import html
 import json
@@ -668,10 +669,16 @@ STATE_SHOWING = 25
 
 
 def expose_accessibility():
-    '''Names the session bus as the accessibility bus on the X root window:
-    a Qt program started afterwards exports its widgets there over AT-SPI.'''
-    subprocess.run(['xprop', '-root', '-f', 'AT_SPI_BUS', '8s', '-set', 'AT_SPI_BUS',
-                    os.environ['DBUS_SESSION_BUS_ADDRESS']], check=True)
+    '''Names the session bus as the accessibility bus, the two ways Qt looks
+    for it: Qt 5 on the X root window, Qt 6 from the bus launcher's service
+    (a stand-in, stopped when the test ends). A Qt program started
+    afterwards exports its widgets there over AT-SPI.'''
+    address = os.environ['DBUS_SESSION_BUS_ADDRESS']
+    subprocess.run(['xprop', '-root', '-f', 'AT_SPI_BUS', '8s', '-set', 'AT_SPI_BUS', address],
+                   check=True)
+    launcher = Mock('accessibilitybus.py', 'org.a11y.Bus', '/org/a11y/bus', False,
+                    {'address': address})
+    atexit.register(launcher.stop)
 
 
 def accessibility_root(pid):
