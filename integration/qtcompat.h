@@ -4,6 +4,7 @@
 // that the rest of the code reads the same on both.
 
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QString>
 #include <QTextStream>
 #include <QtGlobal>
@@ -29,6 +30,30 @@ inline void writeUtf8(QTextStream &stream)
 #else
     stream.setCodec("UTF-8");
 #endif
+}
+
+// The format of a time editor. Qt 6 took newer locale data, in which a few
+// locales write the short time differently (Chinese in 24 hours, for one);
+// the editor keeps showing what Qt 5.15, and so the users, always had.
+inline QString timeEditFormat(const QLocale &locale)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    static const struct
+    {
+        const char *locale;
+        const char *format;
+    } qt5Formats[] = {
+            {"bo_CN", "h:mm AP"}, {"brx_IN", "h:mm AP"}, {"ii_CN", "h:mm AP"},
+            {"my_MM", "B H:mm"},  {"sd_IN", "AP h:mm"},  {"ug_CN", "h:mm AP"},
+            {"yue_CN", "APh:mm"}, {"zh_CN", "APh:mm"},   {"zh_TW", "APh:mm"},
+    };
+    const QString name = locale.name();
+    for (const auto &known : qt5Formats) {
+        if (name == QLatin1String(known.locale))
+            return QString::fromUtf8(known.format);
+    }
+#endif
+    return locale.timeFormat(QLocale::ShortFormat);
 }
 
 } // namespace QtCompat

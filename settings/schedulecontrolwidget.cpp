@@ -1,5 +1,6 @@
 #include "schedulecontrolwidget.h"
 
+#include "qtcompat.h"
 #include "settingskeys.h"
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@ ScheduleControlWidget::ScheduleControlWidget(const QString &action, QFormLayout 
     connect(enabled, &QCheckBox::stateChanged, this, &ScheduleControlWidget::changed);
 
     time = new QTimeEdit(this);
+    time->setDisplayFormat(QtCompat::timeEditFormat(time->locale()));
     time->setTime(settings.value(SettingsKeys::scheduleTime(action), time->time()).toTime());
     connect(time, &QTimeEdit::timeChanged, this, &ScheduleControlWidget::changed);
 

@@ -33,6 +33,8 @@ private slots:
     void batteryLabel();
     void choosingWritesBothKeys();
     void scheduleRowWritesFlagAndTime();
+    void scheduleTimeReadsAsItAlwaysDid_data();
+    void scheduleTimeReadsAsItAlwaysDid();
     void storedValuesTheListsLackAreKept();
     void rowsFollowEnumerationAndCatalogue_data();
     void rowsFollowEnumerationAndCatalogue();
@@ -183,6 +185,37 @@ void TestSettingsPanel::scheduleRowWritesFlagAndTime()
     QCOMPARE(qobject_cast<QTimeEdit *>(againForm->itemAt(0, QFormLayout::FieldRole)->widget())
                      ->time(),
              QTime(7, 45));
+}
+
+void TestSettingsPanel::scheduleTimeReadsAsItAlwaysDid_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");
+    // What the Qt 5.15 build has always shown for 21:30; newer locale data
+    // writes some of these differently.
+    QTest::newRow("C") << "C" << "21:30:00";
+    QTest::newRow("en_US") << "en_US" << "9:30 PM";
+    QTest::newRow("de_DE") << "de_DE" << "21:30";
+    QTest::newRow("ja_JP") << "ja_JP" << "21:30";
+    QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("\u4e0b\u53489:30");
+    QTest::newRow("zh_TW") << "zh_TW" << QStringLiteral("\u4e0b\u53489:30");
+}
+
+void TestSettingsPanel::scheduleTimeReadsAsItAlwaysDid()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, shown);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    QSettings().setValue(SettingsKeys::scheduleTime(QStringLiteral("suspend")), QTime(21, 30));
+
+    QWidget page;
+    auto *form = new QFormLayout(&page);
+    ScheduleControlWidget row(QStringLiteral("suspend"), form, powerActions(), &page);
+    auto *edit = qobject_cast<QTimeEdit *>(form->itemAt(0, QFormLayout::FieldRole)->widget());
+    QLocale::setDefault(previous);
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), shown);
 }
 
 void TestSettingsPanel::storedValuesTheListsLackAreKept()
