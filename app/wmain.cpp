@@ -5,6 +5,7 @@
 #include "poweractions.h"
 #include "powericon.h"
 #include "settingskeys.h"
+#include "settingsstorewatch.h"
 #include "timeofday.h"
 #include "upowertypes.h"
 #include "upowerview.h"
@@ -75,10 +76,11 @@ WMain::WMain(QWidget *parent)
     connect(view, &UPowerView::deviceAppeared, this, &WMain::deviceAppeared);
     connect(view, &UPowerView::deviceChanged, this, &WMain::deviceChanged);
     connect(view, &UPowerView::daemonRestarted, this, &WMain::daemonRestarted);
-    // The monitor reads its settings on every tick: one store, looked at
-    // again on each tick for edits made outside the program. The window's
-    // geometry is kept there too.
+    // The monitor reads its settings on every tick: one store, read again
+    // on the first tick after an edit made outside the program. The
+    // window's geometry is kept there too.
     settings = new QSettings(this);
+    storeWatch = new SettingsStoreWatch(settings, this);
 
     control = new WControl(this);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
@@ -291,7 +293,7 @@ void WMain::timeout()
 {
     scheduled.tick(currentClocks());
     // Edits made to the store outside the program count from this tick on.
-    settings->sync();
+    storeWatch->syncIfChanged();
 
     if (std::exchange(restarted, false))
         followRestartedDaemon();

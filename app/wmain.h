@@ -10,6 +10,7 @@
 
 class DeviceProperties;
 class QSettings;
+class SettingsStoreWatch;
 class QSystemTrayIcon;
 class QTimer;
 class UPowerView;
@@ -80,6 +81,7 @@ private:
 
     UPowerView *view;
     QSettings *settings;
+    SettingsStoreWatch *storeWatch;
     ScheduledRequests scheduled;
     bool trayShowsPowerDown = false;
     bool followingLogind = false;

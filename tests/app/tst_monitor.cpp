@@ -61,6 +61,7 @@ private slots:
     void scheduleIsNotRepeatedAfterAWake();
     void runAsksEachPropertyOnlyWhenNeeded();
     void settingsWrittenBetweenRunsAreRead();
+    void settingsEditedOutsideTheProgramAreRead();
 
 private:
     QString addBattery(const QString &name, double percent, uint state, uint type = 2)
@@ -403,6 +404,29 @@ void TestMonitor::settingsWrittenBetweenRunsAreRead()
     // is the name the settings file holds.
     QVERIFY(QSettings().allKeys().contains(QStringLiteral(
             "Control/Battery/org/freedesktop/UPower/devices/BAT0/CriticalChargeLevel")));
+}
+
+// An editor or another program replaces the store's file behind the
+// program's back: the first run after that acts on the new value.
+void TestMonitor::settingsEditedOutsideTheProgramAreRead()
+{
+    const QString path = addBattery(QStringLiteral("BAT0"), 40, 2);
+    const QString storeFile = QSettings().fileName();
+    WMain w;
+    w.timeout();
+    QCOMPARE(consoleKit->stops(), 0);
+
+    // Written past this process's QSettings, which would share the value
+    // in memory, and moved into place as editors save.
+    const QString edited = storeFile + QStringLiteral(".edited");
+    {
+        QSettings editor(edited, QSettings::IniFormat);
+        editor.setValue(SettingsKeys::criticalChargeLevel(path), 50);
+    }
+    QFile::remove(storeFile);
+    QVERIFY(QFile::rename(edited, storeFile));
+    // The program learns of the edit through its event loop.
+    QTRY_VERIFY((w.timeout(), consoleKit->stops() > 0));
 }
 
 QTEST_MAIN(TestMonitor)
