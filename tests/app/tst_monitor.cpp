@@ -427,6 +427,24 @@ void TestMonitor::settingsEditedOutsideTheProgramAreRead()
     QVERIFY(QFile::rename(edited, storeFile));
     // The program learns of the edit through its event loop.
     QTRY_VERIFY((w.timeout(), consoleKit->stops() > 0));
+
+    // The replaced file is watched again: a later edit written into it in
+    // place counts too.
+    // Staged outside the watched folders, so that only the write is seen.
+    QTemporaryDir stage;
+    const QString staging = stage.filePath(QStringLiteral("wex-power.conf"));
+    QVERIFY(QFile::copy(storeFile, staging));
+    QSettings(staging, QSettings::IniFormat)
+            .setValue(SettingsKeys::criticalAction(path), QStringLiteral("hibernate"));
+    QFile staged(staging);
+    QVERIFY(staged.open(QIODevice::ReadOnly));
+    const QByteArray contents = staged.readAll();
+    staged.remove();
+    QFile file(storeFile);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+    file.close();
+    QTRY_VERIFY((w.timeout(), upowerRequests().contains(QStringLiteral("Hibernate"))));
 }
 
 QTEST_MAIN(TestMonitor)
