@@ -1,6 +1,7 @@
 #include "wbattery.h"
 
 #include "batteryindicator.h"
+#include "qtcompat.h"
 #include "qudev.h"
 #include "wexiconlabel.h"
 #include "wirenames.h"
@@ -166,7 +167,7 @@ void WBattery::build()
     if (!deviceNode.isEmpty())
         appendInfoLine(tr("<b>Device:</b> %1"), deviceNode);
 
-    tray->setToolTip(info->toHtml());
+    tray->setToolTip(QtCompat::toolTipHtml(*info->document()));
     updateCharge();
     tray->setVisible(true);
 }

@@ -5,7 +5,9 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
+#include <QTextDocument>
 #include <QTextStream>
 #include <QtGlobal>
 
@@ -54,6 +56,21 @@ inline QString timeEditFormat(const QLocale &locale)
     }
 #endif
     return locale.timeFormat(QLocale::ShortFormat);
+}
+
+// A document as rich text for a tray tooltip, which the tray host renders.
+// Qt 5 wrote bold as the weight 600 (its own scale times 8), which hosts
+// built on Qt 5 read back as bold; Qt 6 writes 700, which they read as
+// black. Hosts get the weight the program has always sent.
+inline QString toolTipHtml(const QTextDocument &document)
+{
+    QString html = document.toHtml();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Only inside style attributes: a quote in the text itself is escaped.
+    static const QRegularExpression bold(QStringLiteral("(style=\"[^\"]*font-weight:)700;"));
+    html.replace(bold, QStringLiteral("\\1600;"));
+#endif
+    return html;
 }
 
 } // namespace QtCompat
