@@ -26,7 +26,6 @@ SettingsStoreWatch::SettingsStoreWatch(QSettings *store, QObject *parent)
 
 void SettingsStoreWatch::syncIfChanged()
 {
-    const bool watching = !watcher->files().isEmpty() || !watcher->directories().isEmpty();
     if (touched || !watching)
         store->sync();
     touched = false;
@@ -65,4 +64,5 @@ void SettingsStoreWatch::watch()
         paths.removeAll(path);
     if (!paths.isEmpty())
         watcher->addPaths(paths);
+    watching = !watcher->files().isEmpty() || !watcher->directories().isEmpty();
 }

@@ -31,4 +31,7 @@ private:
     QStringList files;
     QFileSystemWatcher *watcher;
     bool touched = false;
+    // Whether anything could be watched; decided when the paths change, so
+    // that a tick only reads two flags.
+    bool watching = false;
 };
