@@ -4,6 +4,7 @@
 #include "wbattery.h"
 
 #include <QSettings>
+#include <algorithm>
 
 std::optional<QString> criticalActionFor(const QSettings &settings, const QString &devicePath,
                                          int percent)
@@ -22,11 +23,26 @@ std::optional<QString> criticalActionFor(const QSettings &settings, const QStrin
 
 bool scheduleDue(const QSettings &settings, const QString &action, const QTime &now)
 {
+    return msUntilScheduleDue(settings, action, now) == 0;
+}
+
+std::optional<qint64> msUntilScheduleDue(const QSettings &settings, const QString &action,
+                                         const QTime &now)
+{
     const bool enabled = settings.value(SettingsKeys::scheduleEnabled(action)).toBool();
     const QTime time = settings.value(SettingsKeys::scheduleTime(action)).toTime();
     // A schedule without a readable time would otherwise be due on every run
     // (secsTo() of an invalid time is 0).
     if (!enabled || !time.isValid())
-        return false;
-    return now.secsTo(time) / 60 == 0;
+        return std::nullopt;
+    // Due within the minute around the time, counted in whole seconds.
+    if (now.secsTo(time) / 60 == 0)
+        return 0;
+    // So it becomes due at the whole second 59 s before the time, but not
+    // before midnight: a schedule does not reach into the day before. One
+    // that has passed today is due again tomorrow.
+    constexpr qint64 dayMs = 24 * 3600 * 1000;
+    const qint64 opensMs = std::max(0, time.msecsSinceStartOfDay() / 1000 - 59) * qint64(1000);
+    const qint64 waitMs = opensMs - now.msecsSinceStartOfDay();
+    return waitMs > 0 ? waitMs : waitMs + dayMs;
 }

@@ -20,3 +20,9 @@ std::optional<QString> criticalActionFor(const QSettings &settings, const QStrin
 // Whether the action's schedule is enabled with a readable time that lies
 // within the minute around now.
 bool scheduleDue(const QSettings &settings, const QString &action, const QTime &now);
+
+// How long until scheduleDue() next holds for the action, in milliseconds
+// from now: 0 while it holds, none while the schedule is off or has no
+// readable time.
+std::optional<qint64> msUntilScheduleDue(const QSettings &settings, const QString &action,
+                                         const QTime &now);

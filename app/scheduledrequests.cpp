@@ -8,18 +8,20 @@ constexpr qint64 windowLengthMs = 119 * 1000;
 
 } // namespace
 
-ScheduledRequests::ScheduledRequests(qint64 longestTickGapMs) : longestTickGapMs(longestTickGapMs)
+ScheduledRequests::ScheduledRequests(qint64 longestTickDelayMs)
+    : longestTickDelayMs(longestTickDelayMs)
 {
 }
 
-void ScheduledRequests::tick(const MachineClocks &now)
+void ScheduledRequests::tick(const MachineClocks &now, qint64 plannedGapMs)
 {
     // Suspend stops the monotonic clock that timers use, but neither the
     // wall clock nor CLOCK_BOOTTIME: after a sleep the tick comes on time
     // by the first and late by the others.
+    const qint64 longestGap = plannedGapMs + longestTickDelayMs;
     if (previousTick
-        && (now.wallMs - previousTick->wallMs > longestTickGapMs
-            || now.bootMs - previousTick->bootMs > longestTickGapMs)) {
+        && (now.wallMs - previousTick->wallMs > longestGap
+            || now.bootMs - previousTick->bootMs > longestGap)) {
         machineWasAway();
     }
     previousTick = now;

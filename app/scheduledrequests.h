@@ -13,12 +13,14 @@
 class ScheduledRequests
 {
 public:
-    // The gap between two ticks, on either clock, beyond which the machine
-    // must have been away: a busy machine delays a tick by far less.
-    explicit ScheduledRequests(qint64 longestTickGapMs);
+    // How much later than planned a tick may come, on either clock, before
+    // the machine must have been away: a busy machine delays a tick by far
+    // less.
+    explicit ScheduledRequests(qint64 longestTickDelayMs);
 
-    // One tick of the monitor, at these clock readings.
-    void tick(const MachineClocks &now);
+    // One tick of the monitor, at these clock readings, planned to come
+    // plannedGapMs after the one before.
+    void tick(const MachineClocks &now, qint64 plannedGapMs);
     // The system says it has woken up.
     void machineWasAway();
 
@@ -33,7 +35,7 @@ private:
         bool awaySince;
     };
 
-    qint64 longestTickGapMs;
+    qint64 longestTickDelayMs;
     std::optional<MachineClocks> previousTick;
     QHash<QString, Request> requests;
 };

@@ -28,9 +28,9 @@
 namespace {
 
 constexpr int monitorInterval = 5000;
-// Two ticks further apart than this on the wall clock or CLOCK_BOOTTIME
-// had the machine asleep between them; load delays a tick by far less.
-constexpr qint64 awayGap = 3 * monitorInterval;
+// A tick this much later than planned on the wall clock or CLOCK_BOOTTIME
+// had the machine asleep before it; load delays a tick by far less.
+constexpr qint64 awayDelay = 2 * monitorInterval;
 constexpr int messageDuration = 10000;
 
 // The tab shows the battery's model as text; '&' would otherwise turn the
@@ -54,7 +54,7 @@ QIcon themeIcon(const QString &name, Fallback fallback)
 WMain::WMain(QWidget *parent)
     : QMainWindow(parent), powerDown(false),
       upower(UPowerWire::service, UPowerWire::path, QDBusConnection::systemBus()),
-      scheduled(awayGap)
+      scheduled(awayDelay)
 {
     registerUPowerMetaTypes();
     ui.setupUi(this);
@@ -291,7 +291,7 @@ void WMain::executeAction(const QString &action)
 
 void WMain::timeout()
 {
-    scheduled.tick(currentClocks());
+    scheduled.tick(currentClocks(), monitorInterval);
     // Edits made to the store outside the program count from this tick on.
     storeWatch->syncIfChanged();
 
