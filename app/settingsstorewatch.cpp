@@ -43,6 +43,7 @@ void SettingsStoreWatch::storeTouched()
     if (!watchedFiles.isEmpty())
         watcher->removePaths(watchedFiles);
     watch();
+    emit changed();
 }
 
 // Each file that exists, and the nearest existing folder above each file,

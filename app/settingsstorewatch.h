@@ -23,6 +23,14 @@ public:
     // last call; where they cannot be watched, always.
     void syncIfChanged();
 
+    // Whether the store's files are watched, so that changed() tells of
+    // every edit.
+    bool isWatching() const { return watching; }
+
+signals:
+    // The store's files may have been edited.
+    void changed();
+
 private:
     void storeTouched();
     void watch();

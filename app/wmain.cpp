@@ -1,6 +1,7 @@
 #include "wmain.h"
 
 #include "criticalwarning.h"
+#include "monitorclock.h"
 #include "monitorrules.h"
 #include "poweractions.h"
 #include "powericon.h"
@@ -21,8 +22,8 @@
 #include <QSettings>
 #include <QStyle>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -31,6 +32,10 @@ constexpr int monitorInterval = 5000;
 // A tick this much later than planned on the wall clock or CLOCK_BOOTTIME
 // had the machine asleep before it; load delays a tick by far less.
 constexpr qint64 awayDelay = 2 * monitorInterval;
+// The longest the monitor sleeps through its ticks. What no announcement
+// tells of (the clock or the time zone set anew) counts from the next
+// tick after at most this long, well inside a schedule's two minutes.
+constexpr qint64 longestSleep = 30000;
 constexpr int messageDuration = 10000;
 
 // The tab shows the battery's model as text; '&' would otherwise turn the
@@ -82,12 +87,13 @@ WMain::WMain(QWidget *parent)
     settings = new QSettings(this);
     storeWatch = new SettingsStoreWatch(settings, this);
 
+    clock = new MonitorClock(monitorInterval, this);
+    connect(clock, &MonitorClock::tick, this, &WMain::timeout);
+    connect(storeWatch, &SettingsStoreWatch::changed, clock, &MonitorClock::tickSoon);
+
     control = new WControl(this);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
                     tr("Settings"));
-
-    timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &WMain::timeout);
 
     criticalWarning = new CriticalWarning(this);
     // Queued, so that it comes after a "Power is down" of the same run: a
@@ -97,14 +103,14 @@ WMain::WMain(QWidget *parent)
 
     load();
 
-    timer->start(monitorInterval);
+    clock->start();
 
     wexRestoreGeometry(this, settings, QRect(), false);
 }
 
 WMain::~WMain()
 {
-    timer->stop();
+    clock->stop();
     wexSaveGeometry(this, settings, false);
 }
 
@@ -180,8 +186,11 @@ void WMain::followLogind()
 
 void WMain::prepareForSleep(bool starting)
 {
-    if (!starting)
-        scheduled.machineWasAway();
+    if (starting)
+        return;
+    scheduled.machineWasAway();
+    // The machine may have woken into a schedule's window.
+    clock->tickSoon();
 }
 
 void WMain::DeviceAdded(QDBusObjectPath objectPath)
@@ -203,6 +212,7 @@ void WMain::DeviceAdded(QDBusObjectPath objectPath)
 
 void WMain::deviceAppeared(const QString &path)
 {
+    tickIfMonitorSeesChange(path);
     const DeviceProperties device = view->device(path);
     if (batteries.contains(path) || !isBatteryType(device.type(), false))
         return;
@@ -212,12 +222,30 @@ void WMain::deviceAppeared(const QString &path)
 
 void WMain::deviceChanged(const QString &path)
 {
+    tickIfMonitorSeesChange(path);
     if (WBattery *battery = batteries.value(path))
         battery->setProperties(view->device(path));
 }
 
+// The next tick of the grid decides on what changed; upowerd's refresh of
+// a device's time stamp every half minute changes nothing it reads.
+void WMain::tickIfMonitorSeesChange(const QString &path)
+{
+    const auto last = monitored.constFind(path);
+    if (!view->contains(path)) {
+        if (last != monitored.cend())
+            clock->tickSoon();
+        return;
+    }
+    const DeviceProperties device = view->device(path);
+    if (last == monitored.cend()
+        || *last != MonitoredValues{device.type(), device.state(), chargePercent(device)})
+        clock->tickSoon();
+}
+
 void WMain::DeviceRemoved(QDBusObjectPath objectPath)
 {
+    tickIfMonitorSeesChange(objectPath.path());
     if (!batteries.contains(objectPath.path()))
         return;
     removeBattery(objectPath.path());
@@ -227,6 +255,7 @@ void WMain::DeviceRemoved(QDBusObjectPath objectPath)
 void WMain::daemonRestarted()
 {
     restarted = true;
+    clock->tickSoon();
 }
 
 // UPower has a new owner, which may list other devices and may even be of
@@ -291,7 +320,8 @@ void WMain::executeAction(const QString &action)
 
 void WMain::timeout()
 {
-    scheduled.tick(currentClocks(), monitorInterval);
+    scheduled.tick(currentClocks(), clock->plannedGapMs());
+    actionRequested = false;
     // Edits made to the store outside the program count from this tick on.
     storeWatch->syncIfChanged();
 
@@ -299,9 +329,11 @@ void WMain::timeout()
         followRestartedDaemon();
 
     QStringList dischargingDevices;
+    monitored.clear();
     if (view->isEventDriven()) {
         for (const QString &path : view->paths()) {
             const DeviceProperties device = view->device(path);
+            monitored.insert(path, {device.type(), device.state(), chargePercent(device)});
             if (isBatteryType(device.type(), true))
                 checkCriticalCharge(device, dischargingDevices);
         }
@@ -316,6 +348,24 @@ void WMain::timeout()
 
     reportLinePower(!dischargingDevices.isEmpty());
     runSchedules();
+    planNextTick();
+}
+
+// On today's stack every value a tick reads is announced when it changes
+// (and each announcement that matters brings the next tick back), so until
+// a schedule becomes due, or an action is to be asked for again, the
+// coming ticks could only repeat this one.
+void WMain::planNextTick()
+{
+    if (!view->isEventDriven() || !storeWatch->isWatching() || actionRequested)
+        return;
+    qint64 sleep = longestSleep;
+    const QTime timeOfDay = currentTimeOfDay();
+    for (const QString &action : schedulableActions()) {
+        if (const auto wait = msUntilScheduleDue(*settings, action, timeOfDay))
+            sleep = std::min(sleep, *wait);
+    }
+    clock->sleepFor(sleep);
 }
 
 // One look at every device, asking the daemon afresh; returns the devices
@@ -344,8 +394,10 @@ void WMain::checkCriticalCharge(const DeviceProperties &device, QStringList &dis
     const QString path = device.path();
     const int percent = chargePercent(device);
     const auto action = criticalActionFor(*settings, path, percent);
-    if (action && device.state() == UPowerWire::Discharging)
+    if (action && device.state() == UPowerWire::Discharging) {
         executeAction(*action);
+        actionRequested = true;
+    }
     const bool discharging = device.state() == UPowerWire::Discharging;
     if (discharging)
         dischargingDevices.append(path);
@@ -425,5 +477,6 @@ void WMain::runSchedules()
             continue;
         scheduled.requested(action, now);
         executeAction(action);
+        actionRequested = true;
     }
 }

@@ -5,14 +5,16 @@
 #include "upowerinterface.h"
 
 #include <QDBusObjectPath>
+#include <QHash>
 #include <QMainWindow>
 #include <QMap>
+#include <tuple>
 
 class DeviceProperties;
+class MonitorClock;
 class QSettings;
 class SettingsStoreWatch;
 class QSystemTrayIcon;
-class QTimer;
 class UPowerView;
 class CriticalWarning;
 class WBattery;
@@ -20,11 +22,12 @@ class WControl;
 
 // The application's window: a "No batteries detected" page, or the
 // "Settings" tab followed by a tab per battery. It owns the UPower proxy,
-// the battery registry, its own tray icon and the power monitor's timer.
+// the battery registry, its own tray icon and the power monitor's clock.
 //
 // With a UPower that announces every change (0.99 and later) the registry
 // and the monitor work from the view of the devices those announcements
-// keep current, and a tick of the monitor sends nothing. With an older
+// keep current: a tick of the monitor sends nothing, and the monitor sleeps
+// through the ticks that could only repeat the last one. With an older
 // UPower every tick asks the daemon afresh.
 class WMain : public QMainWindow
 {
@@ -50,6 +53,7 @@ private slots:
     void deviceAppeared(const QString &path);
     void deviceChanged(const QString &path);
     void daemonRestarted();
+    void tickIfMonitorSeesChange(const QString &path);
     void prepareForSleep(bool starting);
 
 protected:
@@ -67,12 +71,13 @@ private:
     void followRestartedDaemon();
     void reportLinePower(bool discharging);
     void runSchedules();
+    void planNextTick();
     void showCriticalWarning(const QString &message);
 
     bool powerDown;
     bool keepRunning = false;
     QSystemTrayIcon *trayIcon;
-    QTimer *timer;
+    MonitorClock *clock;
     CriticalWarning *criticalWarning;
     Ui::WMain ui;
     WControl *control;
@@ -83,6 +88,13 @@ private:
     QSettings *settings;
     SettingsStoreWatch *storeWatch;
     ScheduledRequests scheduled;
+    // What the last tick read of each device (type, state, charge): a
+    // change to anything else decides nothing.
+    using MonitoredValues = std::tuple<uint, uint, int>;
+    QHash<QString, MonitoredValues> monitored;
+    // The last tick asked for an action, which is asked for again on every
+    // tick while its reason holds.
+    bool actionRequested = false;
     bool trayShowsPowerDown = false;
     bool followingLogind = false;
     // The daemon got a new owner: the next look at the device list brings

@@ -1,6 +1,9 @@
 #include "consolekitmock.h"
 #include "desktopmocks.h"
+#include "monitorclock.h"
+#include "monitorrules.h"
 #include "programparts.h"
+#include "scheduledrequests.h"
 #include "settingskeys.h"
 #include "testicontheme.h"
 #include "timeofday.h"
@@ -59,6 +62,10 @@ private slots:
     void scheduleWindow();
     void scheduleSkipsWhatIsNotOffered();
     void scheduleIsNotRepeatedAfterAWake();
+    void awayMeansLaterThanPlanned();
+    void clockKeepsItsGrid();
+    void scheduleDueAgainIn_data();
+    void scheduleDueAgainIn();
     void runAsksEachPropertyOnlyWhenNeeded();
     void settingsWrittenBetweenRunsAreRead();
     void settingsEditedOutsideTheProgramAreRead();
@@ -338,6 +345,87 @@ void TestMonitor::scheduleIsNotRepeatedAfterAWake()
     w.timeout();
     QTest::qWait(200);
     QCOMPARE(suspends(), 3);
+}
+
+// A monitor that slept through its idle ticks planned the long gap; only a
+// tick later than planned had the machine away.
+void TestMonitor::awayMeansLaterThanPlanned()
+{
+    const QString suspend = QStringLiteral("suspend");
+    ScheduledRequests requests(10000);
+    requests.tick({0, 0}, 5000);
+    requests.requested(suspend, 0);
+    requests.tick({30000, 30000}, 30000);
+    QVERIFY(requests.mayRequest(suspend, 30000));
+    requests.tick({50000, 50000}, 5000);
+    QVERIFY(!requests.mayRequest(suspend, 50000));
+    QVERIFY(requests.mayRequest(suspend, 120000));
+}
+
+// The clock sleeps as long as told, wakes on the grid's next tick when
+// asked, and after a stall (a stopped process) ticks once, not once for
+// every tick it missed. Timers only ever fire late, so load cannot make
+// these checks fail.
+void TestMonitor::clockKeepsItsGrid()
+{
+    MonitorClock clock(100);
+    QSignalSpy ticks(&clock, &MonitorClock::tick);
+    clock.start();
+    QVERIFY(ticks.wait());
+    QCOMPARE(clock.plannedGapMs(), 100);
+
+    clock.sleepFor(1000);
+    QVERIFY(!ticks.wait(300));
+    clock.tickSoon();
+    QVERIFY(ticks.wait());
+    // Before the sleep was over, on the grid.
+    QVERIFY(clock.plannedGapMs() < 1000);
+    QCOMPARE(clock.plannedGapMs() % 100, 0);
+
+    QThread::msleep(1050);
+    ticks.clear();
+    QElapsedTimer since;
+    since.start();
+    while (since.elapsed() < 150)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QVERIFY2(ticks.count() <= 1 + int(since.elapsed()) / 100 + 1,
+             qPrintable(QString::number(ticks.count())));
+}
+
+// The monitor sleeps until a schedule is due: exactly until the first
+// moment the window's rule holds, never past it.
+void TestMonitor::scheduleDueAgainIn_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<qint64>("waitMs");
+
+    QTest::newRow("due") << QTime(22, 0, 30) << QTime(22, 0) << qint64(0);
+    QTest::newRow("opens 59 s before, on the second")
+            << QTime(21, 58, 0, 500) << QTime(22, 0) << qint64(60500);
+    QTest::newRow("passed: tomorrow")
+            << QTime(22, 1) << QTime(22, 0) << qint64(24 * 3600 - 119) * 1000;
+    QTest::newRow("in the first minute: from midnight")
+            << QTime(23, 59, 50) << QTime(0, 0, 30) << qint64(10000);
+}
+
+void TestMonitor::scheduleDueAgainIn()
+{
+    QFETCH(QTime, now);
+    QFETCH(QTime, time);
+    QFETCH(qint64, waitMs);
+
+    const QString shutdown = QStringLiteral("shutdown");
+    QSettings settings;
+    settings.setValue(SettingsKeys::scheduleTime(shutdown), time);
+    QCOMPARE(msUntilScheduleDue(settings, shutdown, now), std::nullopt);
+    settings.setValue(SettingsKeys::scheduleEnabled(shutdown), true);
+    QCOMPARE(msUntilScheduleDue(settings, shutdown, now), waitMs);
+
+    const QTime then = now.addMSecs(int(waitMs));
+    QVERIFY(scheduleDue(settings, shutdown, then));
+    if (waitMs > 0)
+        QVERIFY(!scheduleDue(settings, shutdown, then.addMSecs(-1)));
 }
 
 // Others may rely on the traffic of a run on this stack: each property read

@@ -9,6 +9,8 @@ import sys
 import time
 import unittest
 
+import dbus
+
 # The helpers live beside the harness, whatever PYTHONPATH says.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'harness'))
 import wextest as w  # noqa: E402
@@ -183,6 +185,60 @@ class ScheduleAcrossASleep(unittest.TestCase):
         self.upower.wait_for_monitor_run()
         self.assertEqual(len(self.suspends()), before)
 
+
+class IdleOnTodaysStack(unittest.TestCase):
+    '''On a daemon that announces its changes the monitor sleeps through
+    the ticks that could decide nothing; it must still be awake on the tick
+    a schedule or a held critical charge calls for.'''
+
+    def setUp(self):
+        w.install_icon_theme()
+        self.upower = w.UPower(DaemonVersion='0.99.20')
+        self.addCleanup(self.upower.stop)
+        self.consolekit = w.ConsoleKit()
+        self.addCleanup(self.consolekit.stop)
+        self.bat = self.upower.add_battery('BAT0', 80, w.CHARGING)
+        self.program = w.Program()
+        self.addCleanup(self.program.stop)
+        self.program.window()
+        # Past the first tick, which had nothing to do.
+        time.sleep(w.MONITOR_SECONDS + 2)
+
+    def test_a_schedule_saved_while_idle_is_run_when_due(self):
+        at = w.time_of_day_in(70)
+        if at is None or w.time_of_day_in(-60) is None:
+            self.skipTest('schedules do not wrap at midnight')
+        at = at.replace(microsecond=0)
+        w.write_settings({
+            w.schedule_key('hibernate', 'Enabled'): 'true',
+            w.schedule_key('hibernate', 'Time'): w.qtime_value(at.hour, at.minute, at.second),
+        })
+        due = datetime.datetime.combine(datetime.date.today(), at).timestamp() - 59
+
+        def hibernates():
+            return [when for when, _ in self.upower.mock().GetMethodCalls('Hibernate')]
+        w.wait_until(hibernates, due - time.time() + 6 * w.MONITOR_SECONDS,
+                     what='a scheduled hibernation')
+        # On the first tick of its window, not on a tick slept to later.
+        self.assertGreaterEqual(hibernates()[0], due - 1)
+        self.assertLessEqual(hibernates()[0], due + 2 * w.MONITOR_SECONDS)
+
+    def test_a_critical_charge_is_acted_on_at_every_tick(self):
+        def stops():
+            return [when for when, _ in self.consolekit.mock().GetMethodCalls('Stop')]
+        self.upower.announce(self.bat, State=dbus.UInt32(w.DISCHARGING),
+                             **w.charge_properties(5))
+        w.wait_until(lambda: len(stops()) >= 3, 6 * w.MONITOR_SECONDS,
+                     what='a shutdown at three ticks')
+        first, second, third = stops()[:3]
+        # Tick after tick, not one long sleep apart.
+        self.assertLessEqual(third - first, 4 * w.MONITOR_SECONDS, stops())
+
+        self.upower.announce(self.bat, State=dbus.UInt32(w.CHARGING))
+        time.sleep(w.MONITOR_SECONDS + 1)
+        count = len(stops())
+        time.sleep(2 * w.MONITOR_SECONDS)
+        self.assertEqual(len(stops()), count)
 
 if __name__ == '__main__':
     w.main()
