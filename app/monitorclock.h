@@ -18,7 +18,6 @@ class MonitorClock : public QObject
 public:
     explicit MonitorClock(int intervalMs, QObject *parent = nullptr);
 
-    int intervalMs() const { return interval; }
     void start();
     void stop();
 

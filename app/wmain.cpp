@@ -347,25 +347,18 @@ void WMain::timeout()
     }
 
     reportLinePower(!dischargingDevices.isEmpty());
-    runSchedules();
-    planNextTick();
+    planNextTick(runSchedules());
 }
 
 // On today's stack every value a tick reads is announced when it changes
 // (and each announcement that matters brings the next tick back), so until
 // a schedule becomes due, or an action is to be asked for again, the
 // coming ticks could only repeat this one.
-void WMain::planNextTick()
+void WMain::planNextTick(qint64 untilNextSchedule)
 {
     if (!view->isEventDriven() || !storeWatch->isWatching() || actionRequested)
         return;
-    qint64 sleep = longestSleep;
-    const QTime timeOfDay = currentTimeOfDay();
-    for (const QString &action : schedulableActions()) {
-        if (const auto wait = msUntilScheduleDue(*settings, action, timeOfDay))
-            sleep = std::min(sleep, *wait);
-    }
-    clock->sleepFor(sleep);
+    clock->sleepFor(untilNextSchedule);
 }
 
 // One look at every device, asking the daemon afresh; returns the devices
@@ -449,7 +442,9 @@ void WMain::showCriticalWarning(const QString &message)
     trayIcon->showMessage(tr("Power manager"), message, QSystemTrayIcon::Warning, messageDuration);
 }
 
-void WMain::runSchedules()
+// Requests the scheduled actions that are due; returns how long until the
+// next schedule is due, 0 while one is, at most the longest sleep.
+qint64 WMain::runSchedules()
 {
     // On today's stack the catalogue asks logind, which makes it look at
     // swap and its sleep configuration: ask only when an action is due.
@@ -463,13 +458,18 @@ void WMain::runSchedules()
 
     const qint64 now = currentClocks().wallMs;
     const QTime timeOfDay = currentTimeOfDay();
+    qint64 untilNext = longestSleep;
     QStringList due;
     for (const QString &action : candidates) {
-        if (scheduleDue(*settings, action, timeOfDay) && scheduled.mayRequest(action, now))
+        const auto wait = msUntilScheduleDue(*settings, action, timeOfDay);
+        if (!wait)
+            continue;
+        untilNext = std::min(untilNext, *wait);
+        if (*wait == 0 && scheduled.mayRequest(action, now))
             due.append(action);
     }
     if (due.isEmpty())
-        return;
+        return untilNext;
 
     const QMap<QString, QString> offered = eventDriven ? powerActions() : QMap<QString, QString>();
     for (const QString &action : qAsConst(due)) {
@@ -479,4 +479,5 @@ void WMain::runSchedules()
         executeAction(action);
         actionRequested = true;
     }
+    return untilNext;
 }

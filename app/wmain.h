@@ -70,8 +70,8 @@ private:
     void forgetVanishedBatteries(const QStringList &present);
     void followRestartedDaemon();
     void reportLinePower(bool discharging);
-    void runSchedules();
-    void planNextTick();
+    qint64 runSchedules();
+    void planNextTick(qint64 untilNextSchedule);
     void showCriticalWarning(const QString &message);
 
     bool powerDown;
