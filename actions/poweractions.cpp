@@ -1,5 +1,6 @@
 #include "poweractions.h"
 
+#include "directsystembus.h"
 #include "upowerinterface.h"
 #include "wirenames.h"
 
@@ -60,7 +61,7 @@ UPowerAnswer upowerCapability(const QString &property)
             QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
                                            DBusWire::propertiesInterface, QStringLiteral("Get"));
     get << QString(UPowerWire::interface) << property;
-    const QDBusMessage reply = QDBusConnection::systemBus().call(get);
+    const QDBusMessage reply = DirectSystemBus::call(get);
     if (reply.type() == QDBusMessage::ReplyMessage) {
         // As the typed getter read it: anything but a boolean true is no.
         const QVariant value = qvariant_cast<QDBusVariant>(reply.arguments().value(0)).variant();

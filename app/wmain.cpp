@@ -1,6 +1,7 @@
 #include "wmain.h"
 
 #include "criticalwarning.h"
+#include "directsystembus.h"
 #include "monitorclock.h"
 #include "monitorrules.h"
 #include "poweractions.h"
@@ -365,7 +366,10 @@ void WMain::planNextTick(qint64 untilNextSchedule)
 // listed, or nothing when the daemon did not answer.
 QStringList WMain::monitorDevices(QStringList &dischargingDevices)
 {
-    QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
+    const QDBusReply<QList<QDBusObjectPath>> reply =
+            DirectSystemBus::call(QDBusMessage::createMethodCall(
+                    UPowerWire::service, UPowerWire::path, UPowerWire::interface,
+                    QStringLiteral("EnumerateDevices")));
     if (!reply.isValid())
         return {};
     QStringList present;

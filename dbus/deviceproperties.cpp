@@ -1,8 +1,8 @@
 #include "deviceproperties.h"
 
+#include "directsystembus.h"
 #include "wirenames.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <cmath>
@@ -14,7 +14,7 @@ QVariant readFromDaemon(const QString &path, const QString &name)
     QDBusMessage get = QDBusMessage::createMethodCall(
             UPowerWire::service, path, DBusWire::propertiesInterface, QStringLiteral("Get"));
     get << QString(UPowerWire::deviceInterface) << name;
-    const QDBusMessage reply = QDBusConnection::systemBus().call(get);
+    const QDBusMessage reply = DirectSystemBus::call(get);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return QVariant();
     return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant();
