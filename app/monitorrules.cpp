@@ -6,19 +6,23 @@
 #include <QSettings>
 #include <algorithm>
 
-std::optional<QString> criticalActionFor(const QSettings &settings, const QString &devicePath,
-                                         int percent)
+CriticalSetting criticalSettingFor(const QSettings &settings, const QString &devicePath)
 {
-    const QString action = settings.value(SettingsKeys::criticalAction(devicePath),
-                                          SettingsKeys::defaultCriticalAction())
-                                   .toString();
-    const int level = settings.value(SettingsKeys::criticalChargeLevel(devicePath),
-                                     SettingsKeys::defaultCriticalChargeLevel)
-                              .toInt();
+    return {settings.value(SettingsKeys::criticalAction(devicePath),
+                           SettingsKeys::defaultCriticalAction())
+                    .toString(),
+            settings.value(SettingsKeys::criticalChargeLevel(devicePath),
+                           SettingsKeys::defaultCriticalChargeLevel)
+                    .toInt()};
+}
+
+std::optional<QString> criticalActionFor(const CriticalSetting &setting, int percent)
+{
     // A charge that cannot be known never shuts the machine down.
-    if (action == SettingsKeys::nothingAction() || percent == UnknownCharge || percent > level)
+    if (setting.action == SettingsKeys::nothingAction() || percent == UnknownCharge
+        || percent > setting.level)
         return std::nullopt;
-    return action;
+    return setting.action;
 }
 
 bool scheduleDue(const QSettings &settings, const QString &action, const QTime &now)

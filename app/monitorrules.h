@@ -9,13 +9,20 @@ class QSettings;
 // What the power monitor decides from the settings store on each run, apart
 // from the window so that every caller applies the very same rules.
 
-// The battery's stored critical action when its charge calls for it: the
-// charge is known and at or below the stored level, and the action is not
-// "Nothing". None otherwise; a stored empty action is an action (it shuts
-// down). Whether the battery discharges is the caller's to ask, last, since
-// that costs a call to the daemon.
-std::optional<QString> criticalActionFor(const QSettings &settings, const QString &devicePath,
-                                         int percent);
+// A battery's stored critical action and level, with their defaults.
+struct CriticalSetting
+{
+    QString action;
+    int level;
+};
+CriticalSetting criticalSettingFor(const QSettings &settings, const QString &devicePath);
+
+// The battery's critical action when its charge calls for it: the charge
+// is known and at or below the level, and the action is not "Nothing".
+// None otherwise; a stored empty action is an action (it shuts down).
+// Whether the battery discharges is the caller's to ask, last, since that
+// costs a call to the daemon.
+std::optional<QString> criticalActionFor(const CriticalSetting &setting, int percent);
 
 // Whether the action's schedule is enabled with a readable time that lies
 // within the minute around now.

@@ -390,7 +390,8 @@ void WMain::checkCriticalCharge(const DeviceProperties &device, QStringList &dis
 {
     const QString path = device.path();
     const int percent = chargePercent(device);
-    const auto action = criticalActionFor(*settings, path, percent);
+    const CriticalSetting critical = criticalSettingFor(*settings, path);
+    const auto action = criticalActionFor(critical, percent);
     if (action && device.state() == UPowerWire::Discharging) {
         executeAction(*action);
         actionRequested = true;
@@ -400,13 +401,7 @@ void WMain::checkCriticalCharge(const DeviceProperties &device, QStringList &dis
         dischargingDevices.append(path);
 
     const WBattery *battery = batteries.value(path);
-    criticalWarning->observe({path, percent, discharging,
-                              settings->value(SettingsKeys::criticalChargeLevel(path),
-                                              SettingsKeys::defaultCriticalChargeLevel)
-                                      .toInt(),
-                              settings->value(SettingsKeys::criticalAction(path),
-                                              SettingsKeys::defaultCriticalAction())
-                                      .toString(),
+    criticalWarning->observe({path, percent, discharging, critical.level, critical.action,
                               [battery, device] {
                                   return battery ? battery->windowTitle()
                                                  : device.text(QStringLiteral("Model"));

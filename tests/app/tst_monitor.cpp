@@ -10,6 +10,7 @@
 #include "upowermock.h"
 #include "wmain.h"
 
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSystemTrayIcon>
 #include <QtTest>
@@ -63,6 +64,7 @@ private slots:
     void scheduleSkipsWhatIsNotOffered();
     void scheduleIsNotRepeatedAfterAWake();
     void awayMeansLaterThanPlanned();
+    void timeOfDayIsTheZonesWallClock();
     void clockKeepsItsGrid();
     void scheduleDueAgainIn_data();
     void scheduleDueAgainIn();
@@ -349,6 +351,28 @@ void TestMonitor::scheduleIsNotRepeatedAfterAWake()
 
 // A monitor that slept through its idle ticks planned the long gap; only a
 // tick later than planned had the machine away.
+// The schedules' own reading of the time of day, against Qt's, in two
+// zones set one after the other while the program runs.
+void TestMonitor::timeOfDayIsTheZonesWallClock()
+{
+    setTimeOfDaySource(nullptr);
+    const QByteArray zone = qgetenv("TZ");
+    const auto restore = qScopeGuard([&zone] {
+        if (zone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", zone);
+        setTimeOfDaySource(fakeClock);
+    });
+    for (const char *place : {"Asia/Kathmandu", "America/St_Johns"}) {
+        qputenv("TZ", place);
+        // Ours first: Qt's reading would set the zone for it.
+        const QTime ours = currentTimeOfDay();
+        const int apart = qAbs(ours.msecsTo(QTime::currentTime()));
+        QVERIFY2(apart < 2000 || apart > 86398000, place);
+    }
+}
+
 void TestMonitor::awayMeansLaterThanPlanned()
 {
     const QString suspend = QStringLiteral("suspend");
