@@ -1,11 +1,12 @@
 // The power monitor (WMain::timeout) on the mocked UPower with 1, 8 and 64
 // batteries, next to the floor: the D-Bus round trips the monitor has to
 // make by its own rules, each sent as a bare synchronous call of a prebuilt
-// message on the same connection. Both, and two what-if variants of the
-// monitor (KeptProxyMonitor), are timed run by run in a rotating order, so
-// that the mock and the machine's load weigh on all alike. A bus monitor
-// (dbus-monitor in a child process) then counts the method calls this
-// process sends during a number of runs of each.
+// message on the connection the monitor reads with (DirectSystemBus). The
+// same calls through QtDBus are timed too, for comparison. All three are
+// timed run by run in a rotating order, so that the mock and the machine's
+// load weigh on all alike. A bus monitor (dbus-monitor in a child process)
+// then counts the method calls this process sends during a number of runs
+// of each.
 // Last, the parts of a run other than its round trips (a device proxy made
 // for one run, the action catalogue, the settings) are timed on their own,
 // each next to the bare calls it makes.
@@ -13,17 +14,15 @@
 // Run it under tests/harness/run-with-buses: it refuses to start without
 // the private system bus the harness provides.
 
+#include "directsystembus.h"
 #include "monitorclock.h"
-#include "monitorrules.h"
 #include "poweractions.h"
 #include "powericon.h"
 #include "qtcompat.h"
 #include "settingskeys.h"
-#include "timeofday.h"
 #include "upowerdeviceinterface.h"
 #include "upowerinterface.h"
 #include "upowermock.h"
-#include "wbattery.h"
 #include "wirenames.h"
 #include "wmain.h"
 
@@ -38,14 +37,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
-#include <map>
 #include <memory>
 
 namespace {
@@ -118,19 +115,26 @@ QList<QDBusMessage> floorMessages(const QStringList &paths)
 
 void runFloor(const QList<QDBusMessage> &messages)
 {
+    for (const QDBusMessage &message : messages)
+        DirectSystemBus::call(message);
+}
+
+void runFloorThroughQtDBus(const QList<QDBusMessage> &messages)
+{
     const QDBusConnection bus = QDBusConnection::systemBus();
     for (const QDBusMessage &message : messages)
         bus.call(message);
 }
 
-// Counts the method calls one connection sends, with dbus-monitor on the
-// system bus filtered to that sender. Marker pings to the bus driver, sent
-// by the same connection, bracket the work, so that neither the monitor's
-// start nor its output buffering can lose or add a message.
+// Counts the method calls the process's connections send, with
+// dbus-monitor on the system bus filtered to those senders. Marker pings
+// to the bus driver, sent and answered before and after the work, bracket
+// it, so that neither the monitor's start nor its output buffering can
+// lose or add a message.
 class CallCounter
 {
 public:
-    explicit CallCounter(const QString &sender) : m_sender(sender) { }
+    explicit CallCounter(const QStringList &senders) : m_senders(senders) { }
 
     ~CallCounter() { stop(); }
 
@@ -172,7 +176,7 @@ public:
                     inside = false;
                     continue;
                 }
-                if (field(line, QStringLiteral("sender")) != m_sender)
+                if (!m_senders.contains(field(line, QStringLiteral("sender"))))
                     continue;
                 pending = field(line, QStringLiteral("member"));
                 m_getArguments = 0;
@@ -200,10 +204,11 @@ private:
         m_lines.clear();
         const QString address = qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
         m_monitor.setProcessChannelMode(QProcess::SeparateChannels);
-        m_monitor.start(QStringLiteral("stdbuf"),
-                        {QStringLiteral("-oL"), QStringLiteral("dbus-monitor"),
-                         QStringLiteral("--address"), address,
-                         QStringLiteral("type='method_call',sender='%1'").arg(m_sender)});
+        QStringList arguments{QStringLiteral("-oL"), QStringLiteral("dbus-monitor"),
+                              QStringLiteral("--address"), address};
+        for (const QString &sender : qAsConst(m_senders))
+            arguments << QStringLiteral("type='method_call',sender='%1'").arg(sender);
+        m_monitor.start(QStringLiteral("stdbuf"), arguments);
         if (!m_monitor.waitForStarted(5000))
             return false;
         // The monitor listens once it has seen one of our pings.
@@ -262,78 +267,13 @@ private:
     }
 
     QProcess m_monitor;
-    QString m_sender;
+    QStringList m_senders;
     QStringList m_lines;
     int m_marks = 0;
     int m_getArguments = 0;
 };
 
-// What WMain::timeout() costs when it keeps one device proxy per path from
-// run to run instead of making one per device in every run, and, with
-// iconOnChange, when it also sets the tray image only when line power goes
-// down or comes back instead of making and setting it in every run: the
-// same reads in the same order, decided by the monitor's own rules; only
-// the keeping of proxies and of the image is written out here. Nothing is
-// ever due with these batteries and schedules, so it never acts.
-class KeptProxyMonitor
-{
-public:
-    explicit KeptProxyMonitor(bool iconOnChange)
-        : m_iconOnChange(iconOnChange),
-          m_upower(upowerService, upowerPath, QDBusConnection::systemBus()), m_tray(powerIcon())
-    {
-        m_tray.setVisible(true);
-    }
-
-    void run()
-    {
-        const QDBusReply<QList<QDBusObjectPath>> reply = m_upower.EnumerateDevices();
-        const QList<QDBusObjectPath> devices =
-                reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
-        QSettings settings;
-        bool discharging = false;
-        for (const QDBusObjectPath &device : devices) {
-            const QString path = device.path();
-            std::unique_ptr<OrgFreedesktopUPowerDeviceInterface> &proxy = m_devices[path];
-            if (!proxy) {
-                proxy = std::make_unique<OrgFreedesktopUPowerDeviceInterface>(
-                        upowerService, path, QDBusConnection::systemBus());
-            }
-            const uint type = proxy->type();
-            if (type != UPowerWire::Battery && type != UPowerWire::Ups)
-                continue;
-            if (criticalActionFor(settings, path, chargePercent(DeviceProperties(path)))
-                && proxy->state() == UPowerWire::Discharging) {
-                qFatal("a critical action came due in the benchmark");
-            }
-            if (proxy->state() == UPowerWire::Discharging)
-                discharging = true;
-        }
-        if (!m_iconOnChange || discharging != m_discharging) {
-            m_tray.setIcon(discharging ? QIcon::fromTheme(QStringLiteral("dialog-warning"),
-                                                          QApplication::style()->standardIcon(
-                                                                  QStyle::SP_MessageBoxWarning))
-                                       : powerIcon());
-            m_discharging = discharging;
-        }
-        const QMap<QString, QString> actions = powerActions();
-        for (auto it = actions.keyBegin(); it != actions.keyEnd(); ++it) {
-            if (*it != SettingsKeys::nothingAction()
-                && scheduleDue(settings, *it, currentTimeOfDay())) {
-                qFatal("a schedule came due in the benchmark");
-            }
-        }
-    }
-
-private:
-    const bool m_iconOnChange;
-    bool m_discharging = false;
-    OrgFreedesktopUPowerInterface m_upower;
-    QSystemTrayIcon m_tray;
-    std::map<QString, std::unique_ptr<OrgFreedesktopUPowerDeviceInterface>> m_devices;
-};
-
-// One way of doing a run: the monitor, the floor, or the variant.
+// One way of doing a run: the monitor, or the floor on either connection.
 struct Contender
 {
     Contender(const QString &contenderName, std::function<void()> runOnce)
@@ -353,7 +293,7 @@ struct Result
     int runs = 0;
     int countedRuns = 0;
     int requiredCalls = 0;
-    QList<Contender> contenders; // monitor, floor, variant
+    QList<Contender> contenders; // monitor, floor, floor through QtDBus
 };
 
 QMap<QString, double> tally(const QStringList &calls, int runs)
@@ -384,9 +324,8 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
     result.requiredCalls = floor.size();
 
     // The floor's messages must all succeed, or it would measure errors.
-    const QDBusConnection bus = QDBusConnection::systemBus();
     for (const QDBusMessage &message : floor) {
-        const QDBusMessage reply = bus.call(message);
+        const QDBusMessage reply = DirectSystemBus::call(message);
         if (reply.type() != QDBusMessage::ReplyMessage)
             qFatal("floor call %s failed: %s", qPrintable(message.member()),
                    qPrintable(reply.errorMessage()));
@@ -397,8 +336,6 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
     // processEvents() calls, in the middle of whatever is being timed or
     // counted: here the monitor runs only when called.
     window->findChild<MonitorClock *>()->stop();
-    KeptProxyMonitor keptProxies(false);
-    KeptProxyMonitor keptProxiesIconOnChange(true);
 
     // Each run ends with the events it may have posted handled, as it would
     // in the event loop.
@@ -413,14 +350,9 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
                           runFloor(floor);
                           QCoreApplication::processEvents();
                       }),
-            Contender(QStringLiteral("what-if: kept device proxies"),
+            Contender(QStringLiteral("floor through QtDBus"),
                       [&] {
-                          keptProxies.run();
-                          QCoreApplication::processEvents();
-                      }),
-            Contender(QStringLiteral("what-if: kept device proxies, tray image set on change"),
-                      [&] {
-                          keptProxiesIconOnChange.run();
+                          runFloorThroughQtDBus(floor);
                           QCoreApplication::processEvents();
                       }),
     };
@@ -455,12 +387,14 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
             if (!ok)
                 qFatal("the bus monitor lost track of the %s runs", qPrintable(contender.name));
         }
-        // The floor sends exactly its messages: anything else means the
+        // The floors send exactly their messages: anything else means the
         // counting itself is off.
-        const int floorCalls = contenders.at(1).calls.size();
-        if (floorCalls != floor.size() * countedRuns)
-            qFatal("the bus monitor saw %d calls of the floor, not %d", floorCalls,
-                   int(floor.size() * countedRuns));
+        for (int k : {1, 2}) {
+            const int floorCalls = contenders.at(k).calls.size();
+            if (floorCalls != floor.size() * countedRuns)
+                qFatal("the bus monitor saw %d calls of the %s, not %d", floorCalls,
+                       qPrintable(contenders.at(k).name), int(floor.size() * countedRuns));
+        }
     }
     return result;
 }
@@ -573,8 +507,8 @@ QList<Part> measureParts(const QString &devicePath, CallCounter *counter)
     timePart(
             actions, 500, [] { powerActions(); },
             [&] {
-                bus.call(canHibernate);
-                bus.call(canSuspend);
+                DirectSystemBus::call(canHibernate);
+                DirectSystemBus::call(canSuspend);
             });
     parts << actions;
 
@@ -672,7 +606,10 @@ int main(int argc, char *argv[])
     if (!upower.start())
         qFatal("the UPower stand-in did not start");
 
-    CallCounter counter(QDBusConnection::systemBus().baseService());
+    // The monitor reads over a connection of its own, opened on its first call.
+    DirectSystemBus::call(propertyGet(upowerPath, upowerInterface, QStringLiteral("CanSuspend")));
+    CallCounter counter(
+            {QDBusConnection::systemBus().baseService(), DirectSystemBus::uniqueName()});
 
     QStringList paths;
     QList<Result> results;
@@ -748,20 +685,13 @@ int main(int argc, char *argv[])
     }
     out() << "\n";
 
-    out() << QString::fromUtf8(
-            "What-if, not the program: the same run (A) with one device proxy per path kept "
-            "from run to run, (B) with that and the tray image made and set only when line "
-            "power changes; timed in the same rotation as the monitor and the floor:\n\n"
-            "| batteries | monitor's ratio | A, median (µs) | A ratio to floor | A client CPU "
-            "(µs) | B, median (µs) | B ratio to floor | B client CPU (µs) | messages per run A / "
-            "B |\n");
-    out() << "|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+    out() << QString::fromUtf8("The same calls through QtDBus, timed in the same rotation:\n\n"
+                               "| batteries | floor (µs) | through QtDBus (µs) | client CPU floor "
+                               "(µs) | client CPU through QtDBus (µs) |\n");
+    out() << "|---:|---:|---:|---:|---:|\n";
     for (const Result &r : qAsConst(results)) {
-        out() << "| " << r.devices << " | " << number(wall(r, 0) / wall(r, 1), 3) << " | "
-              << number(wall(r, 2)) << " | " << number(wall(r, 2) / wall(r, 1), 3) << " | "
-              << number(cpu(r, 2)) << " | " << number(wall(r, 3)) << " | "
-              << number(wall(r, 3) / wall(r, 1), 3) << " | " << number(cpu(r, 3)) << " | "
-              << number(calls(r, 2), 2) << " / " << number(calls(r, 3), 2) << " |\n";
+        out() << "| " << r.devices << " | " << number(wall(r, 1)) << " | " << number(wall(r, 2))
+              << " | " << number(cpu(r, 1)) << " | " << number(cpu(r, 2)) << " |\n";
     }
     out() << "\n";
 
