@@ -374,14 +374,14 @@ QStringList WMain::monitorDevices(QStringList &dischargingDevices)
         return {};
     QStringList present;
     for (const QDBusObjectPath &listed : reply.value()) {
-        const DeviceProperties device(listed.path());
+        const DeviceProperties device = DeviceProperties::polled(listed.path());
         present.append(device.path());
         if (!isBatteryType(device.type(), true))
             continue;
         checkCriticalCharge(device, dischargingDevices);
         // A daemon with a new owner may have brought batteries of its own.
         if (registryStale && !batteries.contains(device.path()))
-            registerBattery(device);
+            registerBattery(DeviceProperties(device.path()));
     }
     return present;
 }

@@ -3,18 +3,20 @@
 #include "directsystembus.h"
 #include "wirenames.h"
 
+#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <cmath>
 
 namespace {
 
-QVariant readFromDaemon(const QString &path, const QString &name)
+QVariant readFromDaemon(const QString &path, const QString &name, bool polled)
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
             UPowerWire::service, path, DBusWire::propertiesInterface, QStringLiteral("Get"));
     get << QString(UPowerWire::deviceInterface) << name;
-    const QDBusMessage reply = DirectSystemBus::call(get);
+    const QDBusMessage reply =
+            polled ? DirectSystemBus::call(get) : QDBusConnection::systemBus().call(get);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return QVariant();
     return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant();
@@ -40,6 +42,13 @@ bool isInteger(const QVariant &value)
 
 DeviceProperties::DeviceProperties(const QString &path) : devicePath(path), live(true) { }
 
+DeviceProperties DeviceProperties::polled(const QString &path)
+{
+    DeviceProperties device(path);
+    device.polledRead = true;
+    return device;
+}
+
 DeviceProperties::DeviceProperties(const QString &path, const QVariantMap &values)
     : devicePath(path), live(false), values(values)
 {
@@ -55,7 +64,7 @@ void DeviceProperties::update(const QVariantMap &changed, const QStringList &inv
 
 QVariant DeviceProperties::value(const QString &name) const
 {
-    return live ? readFromDaemon(devicePath, name) : values.value(name);
+    return live ? readFromDaemon(devicePath, name, polledRead) : values.value(name);
 }
 
 std::optional<double> DeviceProperties::amount(const QString &name) const

@@ -17,8 +17,15 @@
 class DeviceProperties
 {
 public:
-    // Live properties of the device at path.
+    // Live properties of the device at path, read on QtDBus's connection:
+    // the one the device's signals come on, so that a read is answered
+    // after every signal the daemon sent before it, and a burst of signals
+    // that queues up while the program reads costs one more refresh.
     explicit DeviceProperties(const QString &path = QString());
+    // Live properties read on the program's own connection (DirectSystemBus),
+    // for the monitor's polling: a read costs half, in no order with the
+    // signals.
+    static DeviceProperties polled(const QString &path);
     // Kept properties, starting from values (a GetAll reply).
     DeviceProperties(const QString &path, const QVariantMap &values);
 
@@ -49,5 +56,6 @@ public:
 private:
     QString devicePath;
     bool live;
+    bool polledRead = false;
     QVariantMap values;
 };
