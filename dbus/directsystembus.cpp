@@ -8,22 +8,12 @@
 
 namespace {
 
-struct ErrorDeleter
+struct Error : DBusError
 {
-    void operator()(DBusError *error) const
-    {
-        dbus_error_free(error);
-        delete error;
-    }
+    Error() { dbus_error_init(this); }
+    ~Error() { dbus_error_free(this); }
+    Q_DISABLE_COPY(Error)
 };
-using Error = std::unique_ptr<DBusError, ErrorDeleter>;
-
-Error newError()
-{
-    Error error(new DBusError);
-    dbus_error_init(error.get());
-    return error;
-}
 
 struct MessageDeleter
 {
@@ -42,8 +32,8 @@ public:
         if (connection && !dbus_connection_get_is_connected(connection))
             drop();
         if (!connection) {
-            Error error = newError();
-            connection = dbus_bus_get_private(DBUS_BUS_SYSTEM, error.get());
+            Error error;
+            connection = dbus_bus_get_private(DBUS_BUS_SYSTEM, &error);
             // A bus that goes away must not end the program.
             if (connection)
                 dbus_connection_set_exit_on_disconnect(connection, false);
@@ -152,10 +142,13 @@ QVariantList arguments(DBusMessage *reply)
     return values;
 }
 
+// None when libdbus would refuse the call: a call it refuses is never sent.
 Message newCall(const QDBusMessage &call)
 {
-    const QByteArray service = call.service().toUtf8();
     const QByteArray path = call.path().toUtf8();
+    if (!dbus_validate_path(path.constData(), nullptr))
+        return nullptr;
+    const QByteArray service = call.service().toUtf8();
     const QByteArray interface = call.interface().toUtf8();
     const QByteArray member = call.member().toUtf8();
     Message message(dbus_message_new_method_call(
@@ -179,9 +172,6 @@ Message newCall(const QDBusMessage &call)
 
 QDBusMessage DirectSystemBus::call(const QDBusMessage &call)
 {
-    // libdbus checks names and paths; a call it refuses is never sent.
-    if (!dbus_validate_path(call.path().toUtf8().constData(), nullptr))
-        return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("Invalid path"));
     const Message message = newCall(call);
     if (!message)
         return call.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("Invalid call"));
@@ -191,16 +181,16 @@ QDBusMessage DirectSystemBus::call(const QDBusMessage &call)
         return call.createErrorReply(QDBusError::Disconnected,
                                      QStringLiteral("Not connected to the system bus"));
 
-    Error error = newError();
+    Error error;
     const Message reply(dbus_connection_send_with_reply_and_block(
-            bus, message.get(), DBUS_TIMEOUT_USE_DEFAULT, error.get()));
+            bus, message.get(), DBUS_TIMEOUT_USE_DEFAULT, &error));
     // Nothing else is asked for on this connection; whatever came besides
     // the reply (the bus's NameAcquired) is dropped, not kept.
     while (DBusMessage *unread = dbus_connection_pop_message(bus))
         dbus_message_unref(unread);
     if (!reply)
-        return call.createErrorReply(QString::fromUtf8(error->name),
-                                     QString::fromUtf8(error->message));
+        return call.createErrorReply(QString::fromUtf8(error.name),
+                                     QString::fromUtf8(error.message));
     return call.createReply(arguments(reply.get()));
 }
 
