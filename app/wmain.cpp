@@ -115,11 +115,6 @@ WMain::~WMain()
     wexSaveGeometry(this, settings, false);
 }
 
-bool WMain::isBatteryType(uint type, bool includeUps) const
-{
-    return type == UPowerWire::Battery || (includeUps && type == UPowerWire::Ups);
-}
-
 void WMain::registerBattery(const DeviceProperties &device)
 {
     auto *battery = new WBattery(device, this);
@@ -143,12 +138,11 @@ void WMain::showPageForRegistry()
 
 void WMain::load()
 {
-    control->load();
     view->load();
     if (view->isEventDriven())
         followLogind();
 
-    int registered = 0;
+    QStringList registered;
     bool discharging = false;
     const QStringList devices = view->isEventDriven() ? view->paths() : [this] {
         QStringList paths;
@@ -162,16 +156,18 @@ void WMain::load()
             continue;
         const DeviceProperties device =
                 view->isEventDriven() ? view->device(path) : DeviceProperties(path);
-        if (!isBatteryType(device.type(), true))
+        if (!device.isMachineBattery(true))
             continue;
         registerBattery(device);
-        ++registered;
+        registered.append(path);
         if (device.state() == UPowerWire::Discharging)
             discharging = true;
     }
+    // The batteries that decide for the machine get a critical action.
+    control->load(registered);
 
     powerDown = discharging;
-    ui.stack->setCurrentIndex(registered != 0 ? 1 : 0);
+    ui.stack->setCurrentIndex(registered.isEmpty() ? 0 : 1);
 }
 
 // On today's stack logind says when the machine wakes up.
@@ -205,7 +201,7 @@ void WMain::DeviceAdded(QDBusObjectPath objectPath)
         return;
     // UPSes are taken only at start; one that appears later is not followed.
     const DeviceProperties device(path);
-    if (!isBatteryType(device.type(), false))
+    if (!device.isMachineBattery(false))
         return;
     registerBattery(device);
     showPageForRegistry();
@@ -215,7 +211,7 @@ void WMain::deviceAppeared(const QString &path)
 {
     tickIfMonitorSeesChange(path);
     const DeviceProperties device = view->device(path);
-    if (batteries.contains(path) || !isBatteryType(device.type(), false))
+    if (batteries.contains(path) || !device.isMachineBattery(false))
         return;
     registerBattery(device);
     showPageForRegistry();
@@ -278,7 +274,7 @@ void WMain::followRestartedDaemon()
         const DeviceProperties device = view->device(path);
         if (WBattery *battery = batteries.value(path))
             battery->setProperties(device);
-        else if (isBatteryType(device.type(), true))
+        else if (device.isMachineBattery(true))
             registerBattery(device);
     }
     showPageForRegistry();
@@ -335,7 +331,7 @@ void WMain::timeout()
         for (const QString &path : view->paths()) {
             const DeviceProperties device = view->device(path);
             monitored.insert(path, {device.type(), device.state(), chargePercent(device)});
-            if (isBatteryType(device.type(), true))
+            if (device.isMachineBattery(true))
                 checkCriticalCharge(device, dischargingDevices);
         }
     } else {
@@ -376,7 +372,7 @@ QStringList WMain::monitorDevices(QStringList &dischargingDevices)
     for (const QDBusObjectPath &listed : reply.value()) {
         const DeviceProperties device = DeviceProperties::polled(listed.path());
         present.append(device.path());
-        if (!isBatteryType(device.type(), true))
+        if (!device.isMachineBattery(true))
             continue;
         checkCriticalCharge(device, dischargingDevices);
         // A daemon with a new owner may have brought batteries of its own.

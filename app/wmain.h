@@ -60,7 +60,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    bool isBatteryType(uint type, bool includeUps) const;
     void registerBattery(const DeviceProperties &device);
     void removeBattery(const QString &path);
     void showPageForRegistry();

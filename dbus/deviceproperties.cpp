@@ -109,3 +109,16 @@ uint DeviceProperties::state() const
 {
     return enumeration(QStringLiteral("State"));
 }
+
+bool DeviceProperties::isMachineBattery(bool includeUps) const
+{
+    const uint kind = type();
+    if (kind == UPowerWire::Ups)
+        return includeUps;
+    if (kind != UPowerWire::Battery)
+        return false;
+    if (live)
+        return true;
+    const QVariant supply = values.value(QStringLiteral("PowerSupply"));
+    return supply.userType() != QMetaType::Bool || supply.toBool();
+}

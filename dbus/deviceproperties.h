@@ -53,6 +53,16 @@ public:
     uint type() const;
     uint state() const;
 
+    // Whether the device is one of the machine's own power sources, whose
+    // charge decides for the machine: a UPS, or a battery that UPower says
+    // supplies the machine. The batteries of a mouse, a keyboard or a
+    // headset do not, and must never shut the laptop down. A PowerSupply
+    // that cannot be read counts as true, as it has for every battery
+    // before UPower 0.99 told them apart; live properties never read it,
+    // so that the older daemon's traffic stays as it is.
+    // includeUps: whether a UPS counts (only those present at start do).
+    bool isMachineBattery(bool includeUps = true) const;
+
 private:
     QString devicePath;
     bool live;

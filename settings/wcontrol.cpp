@@ -4,10 +4,6 @@
 #include "poweractions.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
-#include "upowerdeviceinterface.h"
-#include "upowerinterface.h"
-#include "upowertypes.h"
-#include "wirenames.h"
 
 #include <QBoxLayout>
 #include <QFormLayout>
@@ -27,27 +23,18 @@ WControl::WControl(QWidget *parent) : QWidget(parent)
     tabs->addTab(schedulingPage, QIcon::fromTheme(QStringLiteral("korganizer")), tr("Scheduling"));
 }
 
-void WControl::load()
+void WControl::load(const QStringList &batteries)
 {
-    OrgFreedesktopUPowerInterface upower(UPowerWire::service, UPowerWire::path,
-                                         QDBusConnection::systemBus());
-    const QList<QDBusObjectPath> devices = enumerateDevices(upower);
     const QMap<QString, QString> actions = powerActions();
 
     auto *batteryLayout = new QVBoxLayout(batteryPage);
     QSet<QString> rows;
-    for (const QDBusObjectPath &device : devices) {
-        const QString path = device.path();
+    for (const QString &path : batteries) {
         // Two rows for one path would write each other's keys back.
         if (rows.contains(path))
             continue;
-        const uint type = OrgFreedesktopUPowerDeviceInterface(UPowerWire::service, path,
-                                                              QDBusConnection::systemBus())
-                                  .type();
-        if (type == UPowerWire::Battery || type == UPowerWire::Ups) {
-            rows.insert(path);
-            batteryLayout->addWidget(new BatteryControlWidget(path, actions, this));
-        }
+        rows.insert(path);
+        batteryLayout->addWidget(new BatteryControlWidget(path, actions, this));
     }
     batteryLayout->addStretch(1);
 

@@ -32,6 +32,7 @@ private slots:
     void cleanup();
 
     void hostileDeviceValues();
+    void powerSupplyOfAnotherType();
     void daemonGoesAndComesBack();
     void shutdownWithoutConsoleKitReturnsPromptly();
     void damagedSettings_data();
@@ -152,6 +153,26 @@ void TestRobustness::hostileDeviceValues()
     upower->setEnumeration(paths + QStringList{upower->addDevice("real", battery(4, 50, 2))});
     w.timeout();
     QCOMPARE(consoleKit->stops(), 1);
+}
+
+// Today's UPower tells the batteries of the machine from those of its
+// devices by PowerSupply; one that says it in another type than a boolean
+// is taken for the machine's, as every battery was before.
+void TestRobustness::powerSupplyOfAnotherType()
+{
+    upower.reset();
+    upower = std::make_unique<UPowerMock>(QVariantMap{{"DaemonVersion", "0.99.20"}});
+    QVERIFY(upower->start());
+    const QVariantList supplies = {"no", 0u, QVariantList{false}};
+    for (int i = 0; i < supplies.size(); ++i)
+        upower->addDevice(QString("odd_%1").arg(i),
+                          battery(2.5, 50, 2, {{"PowerSupply", supplies[i]}}));
+    upower->addDevice("mouse", battery(2.5, 50, 2, {{"PowerSupply", false}}));
+
+    WMain w;
+    QCOMPARE(mainTabs(w)->count(), 1 + 3);
+    w.timeout();
+    QTRY_COMPARE(consoleKit->stops(), 3);
 }
 
 void TestRobustness::daemonGoesAndComesBack()

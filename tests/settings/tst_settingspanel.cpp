@@ -75,9 +75,8 @@ void TestSettingsPanel::cleanup()
 void TestSettingsPanel::emptyStoreShowsDefaultsAndWritesNothing()
 {
     upower->setCanSleep(true, true);
-    addBattery(QStringLiteral("BAT0"));
     WControl panel;
-    panel.load();
+    panel.load({addBattery(QStringLiteral("BAT0"))});
 
     const auto rows = panel.findChildren<BatteryControlWidget *>();
     QCOMPARE(rows.size(), 1);
@@ -193,10 +192,14 @@ void TestSettingsPanel::scheduleTimeReadsAsItAlwaysDid_data()
     QTest::addColumn<QString>("shown");
     // What the Qt 5.15 build has always shown for 21:30; newer locale data
     // writes some of these differently.
-    QTest::newRow("C") << "C" << "21:30:00";
-    QTest::newRow("en_US") << "en_US" << "9:30 PM";
-    QTest::newRow("de_DE") << "de_DE" << "21:30";
-    QTest::newRow("ja_JP") << "ja_JP" << "21:30";
+    QTest::newRow("C") << "C"
+                       << "21:30:00";
+    QTest::newRow("en_US") << "en_US"
+                           << "9:30 PM";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "21:30";
+    QTest::newRow("ja_JP") << "ja_JP"
+                           << "21:30";
     QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("\u4e0b\u53489:30");
     QTest::newRow("zh_TW") << "zh_TW" << QStringLiteral("\u4e0b\u53489:30");
 }
@@ -272,12 +275,13 @@ void TestSettingsPanel::rowsFollowEnumerationAndCatalogue()
     addBattery(QStringLiteral("ALPHA"));
     addBattery(QStringLiteral("MOUSE"), {}, 5);
 
-    WControl panel;
+    // The window hands the panel the machine's batteries it lists.
+    WMain w;
+    const WControl &panel = *w.findChild<WControl *>();
     auto *tabs = panel.findChild<QTabWidget *>();
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Battery"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Scheduling"));
-    panel.load();
 
     QStringList labels;
     for (auto *row : panel.findChildren<BatteryControlWidget *>())
@@ -312,9 +316,8 @@ void TestSettingsPanel::rowsFollowEnumerationAndCatalogue()
 void TestSettingsPanel::pathListedTwiceKeepsBothChoices()
 {
     const QString path = addBattery(QStringLiteral("BAT0"));
-    upower->setEnumeration({path, path});
     WControl panel;
-    panel.load();
+    panel.load({path, path});
     const auto rows = panel.findChildren<BatteryControlWidget *>();
     QVERIFY(!rows.isEmpty());
 

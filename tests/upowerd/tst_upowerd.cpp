@@ -1,3 +1,4 @@
+#include "batterycontrolwidget.h"
 #include "desktopmocks.h"
 #include "mockservice.h"
 #include "poweractions.h"
@@ -74,6 +75,8 @@ private slots:
     void batteriesComeAndGo();
     void announcementsReachTheMonitor();
     void restartIsFollowed();
+    void deviceBatteryNeverDecidesForTheMachine_data();
+    void deviceBatteryNeverDecidesForTheMachine();
 
 private:
     static QString batteryPath(const QString &name)
@@ -101,6 +104,11 @@ private:
                 && upower->command(QStringLiteral("start"));
     }
     int logindCalls(const QString &method) const { return logind->callCount(method); }
+    int actionRequests() const
+    {
+        return logindCalls(QStringLiteral("PowerOff")) + logindCalls(QStringLiteral("Suspend"))
+                + logindCalls(QStringLiteral("Hibernate"));
+    }
 
     std::unique_ptr<MockService> logind;
     std::unique_ptr<SimulatedUPower> upower;
@@ -272,6 +280,60 @@ void TestUPowerd::restartIsFollowed()
     QVERIFY(upower->command(QStringLiteral("set BAT0 energy_now 30000000")));
     QVERIFY(upower->command(QStringLiteral("uevent BAT0 change")));
     QTRY_COMPARE_WITH_TIMEOUT(chargeLabel(*kept)->text(), QStringLiteral("50%"), 10000);
+}
+
+void TestUPowerd::deviceBatteryNeverDecidesForTheMachine_data()
+{
+    QTest::addColumn<int>("laptopEnergy"); // of 60 Wh
+    QTest::addColumn<QString>("laptopStatus");
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<int>("powerOffs"); // in two runs
+
+    QTest::newRow("laptop at 60 %") << 36000000 << "Discharging" << false << 0;
+    QTest::newRow("laptop at 10 %") << 6000000 << "Discharging" << false << 2;
+    QTest::newRow("line power") << 36000000 << "Charging" << true << 0;
+}
+
+// A wireless mouse's battery, as the kernel shows it (scope Device) and
+// upowerd lists it: a battery (Type 2) that does not supply the machine.
+// Such batteries always discharge.
+void TestUPowerd::deviceBatteryNeverDecidesForTheMachine()
+{
+    QFETCH(int, laptopEnergy);
+    QFETCH(QString, laptopStatus);
+    QFETCH(bool, online);
+    QFETCH(int, powerOffs);
+
+    QVERIFY(upower->command(QStringLiteral("set AC online %1").arg(online ? 1 : 0)));
+    QVERIFY(upower->command(
+            QStringLiteral("add hidpp_battery_0 scope Device capacity 5 status Discharging "
+                           "energy_now 3000000 model_name 'Wireless Mouse M185'")));
+    QVERIFY(startWithBattery(laptopEnergy, laptopStatus));
+    desktop.clearNotifications();
+    WMain w;
+    QCOMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell"}));
+    QStringList rows;
+    for (const QLabel *label :
+         w.findChildren<BatteryControlWidget *>().constFirst()->findChildren<QLabel *>())
+        rows << label->text();
+    QCOMPARE(w.findChildren<BatteryControlWidget *>().size(), 1);
+    QVERIFY(rows.contains(QStringLiteral("Charge of Test Cell (SN42) drops bellow")));
+
+    for (int run = 1; run <= 2; ++run) {
+        w.timeout();
+        if (run <= powerOffs)
+            QVERIFY(logind->waitForCalls(QStringLiteral("PowerOff"), run));
+    }
+    QTest::qWait(300);
+    QCOMPARE(logindCalls(QStringLiteral("PowerOff")), powerOffs);
+    QCOMPARE(actionRequests(), powerOffs);
+    if (online) {
+        QCOMPARE(windowTray(w)->icon().name(), QStringLiteral("power"));
+        QTest::qWait(200);
+        for (const auto &notification : desktop.notifications())
+            QVERIFY2(notification.body != QStringLiteral("Power is down"),
+                     qPrintable(notification.body));
+    }
 }
 
 QTEST_MAIN(TestUPowerd)
