@@ -1,25 +1,23 @@
 #include "criticalwarning.h"
 
+#include "chargerule.h"
 #include "poweractions.h"
 #include "settingskeys.h"
-#include "wbattery.h"
 
-CriticalWarning::CriticalWarning(QObject *parent) : QObject(parent) { }
-
-void CriticalWarning::observe(const Reading &reading)
+std::optional<QString> CriticalWarning::observe(const Reading &reading)
 {
     const bool known = reading.percent != UnknownCharge;
     if (!reading.discharging || (known && reading.percent > reading.level + band)) {
         warned.remove(reading.path);
-        return;
+        return std::nullopt;
     }
     // At or below the level the action itself speaks; "Nothing" has nothing
     // to warn of, and an unknown charge nothing to tell.
     if (!known || reading.percent <= reading.level
         || reading.action == SettingsKeys::nothingAction() || warned.contains(reading.path))
-        return;
+        return std::nullopt;
     warned.insert(reading.path);
-    emit warning(message(reading));
+    return message(reading);
 }
 
 QString CriticalWarning::message(const Reading &reading) const

@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QSet>
+#include <QString>
 #include <functional>
+#include <optional>
 
 // Warns once before a battery's critical action: when a discharging battery
 // first comes within a few points above its critical level, it says what
 // will happen at which level. Charging, line power coming back or the
 // charge rising above that band ends the episode; the next run-down warns
 // again. Fed once per battery on every run of the power monitor.
-class CriticalWarning : public QObject
+class CriticalWarning
 {
-    Q_OBJECT
+    Q_DECLARE_TR_FUNCTIONS(CriticalWarning)
 
 public:
     // One battery as the monitor sees it on one run.
@@ -31,12 +33,8 @@ public:
     // How far above the critical level the warning comes, in points.
     static constexpr int band = 5;
 
-    explicit CriticalWarning(QObject *parent = nullptr);
-
-    void observe(const Reading &reading);
-
-signals:
-    void warning(const QString &message);
+    // The warning to show now, if any.
+    std::optional<QString> observe(const Reading &reading);
 
 private:
     QString message(const Reading &reading) const;

@@ -1,7 +1,7 @@
 #include "monitorrules.h"
 
+#include "chargerule.h"
 #include "settingskeys.h"
-#include "wbattery.h"
 
 #include <QSettings>
 #include <algorithm>

@@ -1,5 +1,7 @@
 #include "batteryindicator.h"
 
+#include "chargerule.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -39,9 +41,9 @@ void BatteryIndicator::setRemaining(int remaining)
     this->remaining = remaining;
 }
 
-static int darkShade(double component)
+static int darkShade(int component)
 {
-    return component > 128.0 ? int(component - 128.0) : 0;
+    return component > 128 ? component - 128 : 0;
 }
 
 void BatteryIndicator::paintEvent(QPaintEvent *)
@@ -56,15 +58,7 @@ void BatteryIndicator::paintEvent(QPaintEvent *)
     // clamped, so a bogus percentage can neither reach outside the widget
     // nor overflow on its way to whole pixels.
     const double p = percentage;
-    double red;
-    double green;
-    if (p > 50) {
-        green = 255.0;
-        red = std::max((100.0 - p) / 50.0 * 255.0, 0.0);
-    } else {
-        red = 255.0;
-        green = std::max(p / 50.0 * 255.0, 0.0);
-    }
+    const QColor colour = chargeColour(percentage);
 
     QImage text(horizontal ? QSize(w, h) : QSize(h, w), QImage::Format_ARGB32);
     text.fill(0);
@@ -86,8 +80,8 @@ void BatteryIndicator::paintEvent(QPaintEvent *)
     QLinearGradient charged =
             horizontal ? QLinearGradient(0, 0, 0, h / 2) : QLinearGradient(0, 0, w / 2, 0);
     charged.setSpread(QGradient::ReflectSpread);
-    charged.setColorAt(0.0, QColor(darkShade(red), darkShade(green), 0, 255));
-    charged.setColorAt(1.0, QColor(int(red), int(green), 0, 255));
+    charged.setColorAt(0.0, QColor(darkShade(colour.red()), darkShade(colour.green()), 0, 255));
+    charged.setColorAt(1.0, colour);
     painter.setBrush(charged);
     if (horizontal)
         painter.drawRect(0, 0, filled, h);

@@ -7,7 +7,6 @@
 #include "wirenames.h"
 
 #include <QBoxLayout>
-#include <QDBusConnection>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -15,38 +14,11 @@
 #include <QPixmap>
 #include <QTextEdit>
 #include <algorithm>
-#include <cmath>
 #include <limits>
-#include <malloc.h>
-#include <utility>
 
 namespace {
 
 using namespace UPowerWire;
-
-// So many signals between two refreshes make a storm.
-constexpr int stormSignals = 1000;
-
-// Rounds half up into an int, or UnknownCharge when x is not a number; huge
-// values are held just inside the int range rather than overflowing.
-int roundedPercent(double x)
-{
-    if (!std::isfinite(x))
-        return UnknownCharge;
-    const double rounded = std::floor(x + 0.5);
-    constexpr double lowest = double(std::numeric_limits<int>::min()) + 1;
-    constexpr double highest = double(std::numeric_limits<int>::max());
-    return int(qBound(lowest, rounded, highest));
-}
-
-// Colour of the charged part: red at 0 %, yellow at 50 %, green at 100 %.
-QColor chargeColour(int percent)
-{
-    const double p = percent;
-    const double red = p > 50 ? qMax(0.0, (100.0 - p) / 50.0 * 255.0) : 255.0;
-    const double green = p > 50 ? 255.0 : qMax(0.0, p / 50.0 * 255.0);
-    return QColor(int(qMin(red, 255.0)), int(qMin(green, 255.0)), 0, 255);
-}
 
 QPixmap gaugePixmap(int side, int percent)
 {
@@ -66,58 +38,15 @@ QPixmap gaugePixmap(int side, int percent)
 
 } // namespace
 
-int chargePercent(const DeviceProperties &device)
+WBattery::WBattery(const DeviceProperties &device, QWidget *parent)
+    : QWidget(parent), device(device)
 {
-    const uint state = device.state();
-    if (state == FullyCharged)
-        return 100;
-    if (state == Empty)
-        return 0;
-
-    const std::optional<double> energy = device.amount(QStringLiteral("Energy"));
-    const std::optional<double> design = device.amount(QStringLiteral("EnergyFullDesign"));
-    // Without a design energy the ratio means nothing; fall back on the
-    // daemon's own percentage rather than dividing by zero.
-    if (design && *design > 0)
-        return energy ? roundedPercent(*energy * 100.0 / *design) : UnknownCharge;
-    const std::optional<double> percentage = device.amount(QStringLiteral("Percentage"));
-    if (percentage && *percentage > 0)
-        return roundedPercent(*percentage);
-    return UnknownCharge;
-}
-
-WBattery::WBattery(const QString &objectPath, QWidget *parent) : QWidget(parent), device(objectPath)
-{
-    followDaemon();
     build();
-}
-
-WBattery::WBattery(const DeviceProperties &kept, QWidget *parent) : QWidget(parent), device(kept)
-{
-    if (device.isLive())
-        followDaemon();
-    build();
-}
-
-void WBattery::followDaemon()
-{
-    if (following)
-        return;
-    following = true;
-    auto bus = QDBusConnection::systemBus();
-    bus.connect(service, device.path(), deviceInterface, QStringLiteral("Changed"), this,
-                SLOT(changed()));
-    // UPower 0.99 dropped Changed and tells of changes only this way.
-    bus.connect(service, device.path(), DBusWire::propertiesInterface,
-                QStringLiteral("PropertiesChanged"), this,
-                SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
 }
 
 void WBattery::setProperties(const DeviceProperties &properties)
 {
     device = properties;
-    if (device.isLive())
-        followDaemon();
     updateCharge();
 }
 
@@ -273,37 +202,4 @@ void WBattery::updateCharge()
         tray->setIcon(chargeGauge(gauge));
         shownGauge = gauge;
     }
-}
-
-// A burst of signals that queue up before the page gets to them costs one
-// refresh, not one each.
-void WBattery::changed()
-{
-    ++signalsSinceRefresh;
-    if (refreshQueued)
-        return;
-    refreshQueued = true;
-    QMetaObject::invokeMethod(this, &WBattery::refresh, Qt::QueuedConnection);
-}
-
-void WBattery::refresh()
-{
-    refreshQueued = false;
-    updateCharge();
-    // A storm of signals queued up while the page waited for the daemon:
-    // their memory is free again, but the allocator keeps it for the
-    // process unless asked to give it back.
-    if (std::exchange(signalsSinceRefresh, 0) >= stormSignals)
-        malloc_trim(0);
-}
-
-// One signal carries every property the daemon changed in one go: one
-// refresh reads them all.
-void WBattery::propertiesChanged(const QString &interface, const QVariantMap &changedProperties,
-                                 const QStringList &invalidatedProperties)
-{
-    Q_UNUSED(changedProperties)
-    Q_UNUSED(invalidatedProperties)
-    if (interface == deviceInterface)
-        changed();
 }

@@ -1,26 +1,10 @@
 #include "deviceproperties.h"
 
-#include "directsystembus.h"
 #include "wirenames.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <cmath>
 
 namespace {
-
-QVariant readFromDaemon(const QString &path, const QString &name, bool polled)
-{
-    QDBusMessage get = QDBusMessage::createMethodCall(
-            UPowerWire::service, path, DBusWire::propertiesInterface, QStringLiteral("Get"));
-    get << QString(UPowerWire::deviceInterface) << name;
-    const QDBusMessage reply =
-            polled ? DirectSystemBus::call(get) : QDBusConnection::systemBus().call(get);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return QVariant();
-    return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant();
-}
 
 bool isInteger(const QVariant &value)
 {
@@ -40,31 +24,17 @@ bool isInteger(const QVariant &value)
 
 } // namespace
 
-DeviceProperties::DeviceProperties(const QString &path) : devicePath(path), live(true) { }
-
-DeviceProperties DeviceProperties::polled(const QString &path)
-{
-    DeviceProperties device(path);
-    device.polledRead = true;
-    return device;
-}
-
 DeviceProperties::DeviceProperties(const QString &path, const QVariantMap &values)
-    : devicePath(path), live(false), values(values)
+    : devicePath(path), known(values)
 {
 }
 
 void DeviceProperties::update(const QVariantMap &changed, const QStringList &invalidated)
 {
     for (auto it = changed.cbegin(); it != changed.cend(); ++it)
-        values.insert(it.key(), it.value());
+        known.insert(it.key(), it.value());
     for (const QString &name : invalidated)
-        values.remove(name);
-}
-
-QVariant DeviceProperties::value(const QString &name) const
-{
-    return live ? readFromDaemon(devicePath, name, polledRead) : values.value(name);
+        known.remove(name);
 }
 
 std::optional<double> DeviceProperties::amount(const QString &name) const
@@ -117,8 +87,6 @@ bool DeviceProperties::isMachineBattery(bool includeUps) const
         return includeUps;
     if (kind != UPowerWire::Battery)
         return false;
-    if (live)
-        return true;
-    const QVariant supply = values.value(QStringLiteral("PowerSupply"));
+    const QVariant supply = value(QStringLiteral("PowerSupply"));
     return supply.userType() != QMetaType::Bool || supply.toBool();
 }

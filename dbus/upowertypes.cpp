@@ -1,7 +1,9 @@
 #include "upowertypes.h"
 
-#include "upowerinterface.h"
+#include "wirenames.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusReply>
 
@@ -16,8 +18,18 @@ int registerUPowerMetaTypes()
     return listTypeId;
 }
 
-QList<QDBusObjectPath> enumerateDevices(OrgFreedesktopUPowerInterface &upower)
+QStringList enumerateDevices(int timeoutMs)
 {
-    QDBusReply<QList<QDBusObjectPath>> reply = upower.EnumerateDevices();
-    return reply.isValid() ? reply.value() : QList<QDBusObjectPath>();
+    registerUPowerMetaTypes();
+    const QDBusMessage call = QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
+                                                             UPowerWire::interface,
+                                                             QStringLiteral("EnumerateDevices"));
+    const QDBusReply<QList<QDBusObjectPath>> reply =
+            QDBusConnection::systemBus().call(call, QDBus::Block, timeoutMs);
+    QStringList paths;
+    if (reply.isValid()) {
+        for (const QDBusObjectPath &path : reply.value())
+            paths.append(path.path());
+    }
+    return paths;
 }

@@ -3,8 +3,7 @@
 #include <QDBusObjectPath>
 #include <QList>
 #include <QMetaType>
-
-class OrgFreedesktopUPowerInterface;
+#include <QStringList>
 
 // Registers QDBusObjectPath and QList<QDBusObjectPath> with the meta-type
 // system, together with the list's conversion to QSequentialIterable, so
@@ -12,6 +11,6 @@ class OrgFreedesktopUPowerInterface;
 // EnumerateDevices reply can be walked. Cheap after the first call.
 int registerUPowerMetaTypes();
 
-// UPower's device list; an error, or a reply of another type, reads as no
-// devices at all.
-QList<QDBusObjectPath> enumerateDevices(OrgFreedesktopUPowerInterface &upower);
+// UPower's device list, waiting at most timeoutMs (-1: the bus's default);
+// an error, or a reply of another type, reads as no devices at all.
+QStringList enumerateDevices(int timeoutMs = -1);

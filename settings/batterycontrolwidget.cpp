@@ -1,24 +1,20 @@
 #include "batterycontrolwidget.h"
 
 #include "settingskeys.h"
-#include "upowerdeviceinterface.h"
-#include "wirenames.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QSettings>
 
-BatteryControlWidget::BatteryControlWidget(const QString &path, QMap<QString, QString> actions,
-                                           QWidget *parent)
-    : QWidget(parent), path(path)
+BatteryControlWidget::BatteryControlWidget(const DeviceProperties &battery,
+                                           QMap<QString, QString> actions, QWidget *parent)
+    : QWidget(parent), path(battery.path())
 {
-    OrgFreedesktopUPowerDeviceInterface device(UPowerWire::service, path,
-                                               QDBusConnection::systemBus());
     auto *layout = new QHBoxLayout(this);
 
-    const QString model = device.model();
-    const QString serial = model.isEmpty() ? QString() : device.serial();
+    const QString model = battery.text(QStringLiteral("Model"));
+    const QString serial = battery.text(QStringLiteral("Serial"));
     auto *label = new QLabel(batteryLabel(path, model, serial), this);
     // Model and serial come from the device: show them as they are.
     label->setTextFormat(Qt::PlainText);

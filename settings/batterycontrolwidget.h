@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deviceproperties.h"
+
 #include <QMap>
 #include <QWidget>
 
@@ -12,7 +14,8 @@ class BatteryControlWidget : public QWidget
     Q_OBJECT
 
 public:
-    BatteryControlWidget(const QString &path, QMap<QString, QString> actions,
+    // battery: its path, and its Model and Serial where they are known.
+    BatteryControlWidget(const DeviceProperties &battery, QMap<QString, QString> actions,
                          QWidget *parent = nullptr);
 
 public slots:

@@ -1,7 +1,6 @@
 #include "wcontrol.h"
 
 #include "batterycontrolwidget.h"
-#include "poweractions.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
 
@@ -23,18 +22,16 @@ WControl::WControl(QWidget *parent) : QWidget(parent)
     tabs->addTab(schedulingPage, QIcon::fromTheme(QStringLiteral("korganizer")), tr("Scheduling"));
 }
 
-void WControl::load(const QStringList &batteries)
+void WControl::load(const QList<DeviceProperties> &batteries, const QMap<QString, QString> &actions)
 {
-    const QMap<QString, QString> actions = powerActions();
-
     auto *batteryLayout = new QVBoxLayout(batteryPage);
     QSet<QString> rows;
-    for (const QString &path : batteries) {
+    for (const DeviceProperties &battery : batteries) {
         // Two rows for one path would write each other's keys back.
-        if (rows.contains(path))
+        if (rows.contains(battery.path()))
             continue;
-        rows.insert(path);
-        batteryLayout->addWidget(new BatteryControlWidget(path, actions, this));
+        rows.insert(battery.path());
+        batteryLayout->addWidget(new BatteryControlWidget(battery, actions, this));
     }
     batteryLayout->addStretch(1);
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "deviceproperties.h"
+
+#include <QMap>
 #include <QWidget>
 
 class QTabWidget;
@@ -15,8 +17,9 @@ class WControl : public QWidget
 public:
     explicit WControl(QWidget *parent = nullptr);
 
-    // Builds the rows, one per battery path in the order given; called once.
-    void load(const QStringList &batteries);
+    // Builds the rows, one per battery in the order given and one per
+    // offered action; called once.
+    void load(const QList<DeviceProperties> &batteries, const QMap<QString, QString> &actions);
 
 private:
     QTabWidget *tabs;

@@ -74,7 +74,7 @@ struct Panel
     Panel()
     {
         for (const char *name : {"BAT0", "BAT1"})
-            batteries << new BatteryControlWidget(devicePrefix + QLatin1String(name), everyAction(),
+            batteries << new BatteryControlWidget(DeviceProperties(devicePrefix + QLatin1String(name)), everyAction(),
                                                   &page);
         for (const QString &action : schedulableActions())
             schedules << new ScheduleControlWidget(action, form, everyAction(), &page);

@@ -76,7 +76,7 @@ void TestSettingsPanel::emptyStoreShowsDefaultsAndWritesNothing()
 {
     upower->setCanSleep(true, true);
     WControl panel;
-    panel.load({addBattery(QStringLiteral("BAT0"))});
+    panel.load({DeviceProperties(addBattery(QStringLiteral("BAT0")))}, powerActions());
 
     const auto rows = panel.findChildren<BatteryControlWidget *>();
     QCOMPARE(rows.size(), 1);
@@ -126,7 +126,10 @@ void TestSettingsPanel::batteryLabel()
     const QString path =
             addBattery(QStringLiteral("BAT0"),
                        {{QStringLiteral("Model"), model}, {QStringLiteral("Serial"), serial}});
-    BatteryControlWidget row(path, powerActions());
+    BatteryControlWidget row(
+            DeviceProperties(
+                    path, {{QStringLiteral("Model"), model}, {QStringLiteral("Serial"), serial}}),
+            powerActions());
     QLabel *label = row.findChildren<QLabel *>().value(0);
     QCOMPARE(label->text(), expected);
     QCOMPARE(label->textFormat(), Qt::PlainText);
@@ -136,7 +139,7 @@ void TestSettingsPanel::batteryLabel()
 void TestSettingsPanel::choosingWritesBothKeys()
 {
     const QString path = addBattery(QStringLiteral("BAT0"));
-    BatteryControlWidget row(path, powerActions());
+    BatteryControlWidget row(DeviceProperties(path), powerActions());
     QCOMPARE(actionList(row)->count(), 2);
 
     levelList(row)->setCurrentIndex(1); // 25%
@@ -230,7 +233,7 @@ void TestSettingsPanel::storedValuesTheListsLackAreKept()
         settings.setValue(SettingsKeys::criticalChargeLevel(path), 15);
     }
     // This machine cannot hibernate, and 15 is not among the levels offered.
-    BatteryControlWidget row(path, powerActions());
+    BatteryControlWidget row(DeviceProperties(path), powerActions());
     QCOMPARE(actionList(row)->currentIndex(), -1);
     QCOMPARE(levelList(row)->currentIndex(), -1);
 
@@ -242,7 +245,7 @@ void TestSettingsPanel::storedValuesTheListsLackAreKept()
 
     settings.setValue(SettingsKeys::criticalChargeLevel(path), 15);
     settings.sync();
-    BatteryControlWidget second(path, powerActions());
+    BatteryControlWidget second(DeviceProperties(path), powerActions());
     actionList(second)->setCurrentIndex(0); // Nothing
     settings.sync();
     QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(), QStringLiteral("*"));
@@ -317,7 +320,7 @@ void TestSettingsPanel::pathListedTwiceKeepsBothChoices()
 {
     const QString path = addBattery(QStringLiteral("BAT0"));
     WControl panel;
-    panel.load({path, path});
+    panel.load({DeviceProperties(path), DeviceProperties(path)}, powerActions());
     const auto rows = panel.findChildren<BatteryControlWidget *>();
     QVERIFY(!rows.isEmpty());
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "criticalwarning.h"
+#include "deviceproperties.h"
+#include "scheduledrequests.h"
+#include "timeofday.h"
+
+#include <QHash>
+#include <QMap>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <tuple>
+
+class QSettings;
+
+// What the power monitor decides on one run, from the devices' values, the
+// settings and the clocks: which actions to request, whether the machine
+// runs on battery, which warning to show, and when the next run is due. It
+// holds no widgets and speaks to no daemon; whatever it may need to ask is
+// handed to it as a function, and asked only when needed.
+class PowerMonitor
+{
+public:
+    // The monitor's interval: ticks come on a grid of this many milliseconds.
+    static constexpr int interval = 5000;
+
+    struct Run
+    {
+        QList<DeviceProperties> devices;
+        MachineClocks clocks;
+        QTime timeOfDay;
+        qint64 plannedGapMs; // how long after the last run this one was due
+        // Every value read is announced when it changes, and so are edits
+        // of the settings: a run may sleep through those that could only
+        // repeat it.
+        bool changesAnnounced;
+        // The actions the machine offers now; asked only when one is due.
+        std::function<QMap<QString, QString>()> offeredActions;
+        // A battery's name and its time to empty, for the warning.
+        std::function<QString(const DeviceProperties &)> batteryName;
+        std::function<qlonglong(const QString &path)> secondsToEmpty;
+    };
+
+    struct Decision
+    {
+        QStringList requests; // in order: critical actions, then schedules
+        bool onBattery = false;
+        QStringList warnings;
+        // How long the clock may sleep after this run; none: the next tick.
+        std::optional<qint64> sleepMs;
+    };
+
+    PowerMonitor();
+
+    Decision decide(const Run &run, const QSettings &settings);
+
+    // The machine says it has woken from sleep.
+    void machineWasAway() { scheduled.machineWasAway(); }
+    // Whether a run now could decide otherwise than the last one did for
+    // this device (none: it is gone).
+    bool seesChange(const QString &path, const std::optional<DeviceProperties> &device) const;
+
+private:
+    void decideForBattery(const DeviceProperties &device, const Run &run, const QSettings &settings,
+                          Decision &decision);
+    qint64 runSchedules(const Run &run, const QSettings &settings, Decision &decision);
+
+    ScheduledRequests scheduled;
+    CriticalWarning criticalWarning;
+    // What the last run read of each device (type, state, charge): a
+    // change to anything else decides nothing.
+    using Seen = std::tuple<uint, uint, int>;
+    QHash<QString, Seen> seen;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <limits>
+
+class DeviceProperties;
+
+// What chargePercent() answers for a device whose charge cannot be known
+// (no usable design energy and no percentage, or an energy that is not a
+// number, is negative or cannot be read). Callers must never act on it.
+constexpr int UnknownCharge = std::numeric_limits<int>::min();
+
+// The charge of a device in percent: 100 when fully charged, 0 when empty,
+// otherwise Energy * 100 / EnergyFullDesign rounded half up (not clamped: a
+// battery above its design energy reads above 100). Without a usable design
+// energy the daemon's own Percentage is used when it is above 0; failing
+// that the charge is UnknownCharge.
+int chargePercent(const DeviceProperties &device);
+
+// The colour of a charge, wherever one is drawn: red at 0 %, yellow at
+// 50 %, green at 100 %, and held there beyond.
+QColor chargeColour(int percent);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "upowerdevices.h"
+
+class QDBusMessage;
+
+// UPower before 0.99, whose devices only say "Changed" and must be asked
+// again: after a Changed, a battery's values are read afresh, and every
+// run of the monitor lists the devices and reads what it decides on.
+class PolledUPower : public UPowerDevices
+{
+    Q_OBJECT
+
+public:
+    explicit PolledUPower(QObject *parent = nullptr);
+
+    // One EnumerateDevices, the reads the monitor decides on for each
+    // device listed, and the daemon's CanHibernate and CanSuspend.
+    void refresh() override;
+    bool announcesChanges() const override { return false; }
+    // As the last run read it.
+    SleepSupport sleepSupport() override { return support; }
+    qlonglong secondsToEmpty(const QString &path) override;
+
+protected:
+    void follow(const QString &path) override;
+
+private slots:
+    void changed(const QDBusMessage &message);
+    void refreshPages();
+
+private:
+    QVariantMap readForMonitor(const QString &path) const;
+    QVariantMap readForPage(const QString &path) const;
+
+    SleepSupport support;
+    QSet<QString> changedPaths;
+    int signalsSinceRefresh = 0;
+};

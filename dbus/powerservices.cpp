@@ -1,0 +1,135 @@
+#include "powerservices.h"
+
+#include "announcedupower.h"
+#include "polledupower.h"
+#include "wirenames.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QDBusVariant>
+#include <QVersionNumber>
+#include <utility>
+
+namespace {
+
+// The version is asked when the program starts or the daemon restarts; a
+// daemon that hangs must not hold the program for long.
+constexpr int versionAnswerCap = 2000;
+
+} // namespace
+
+PowerServices::PowerServices(QObject *parent) : QObject(parent)
+{
+    auto *watcher = new QDBusServiceWatcher(UPowerWire::service, QDBusConnection::systemBus(),
+                                            QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &PowerServices::ownerChanged);
+}
+
+PowerServices::~PowerServices() = default;
+
+// UPower 0.99 made PropertiesChanged the way every change is told; before
+// it, devices only said "Changed" and had to be asked.
+bool PowerServices::readAnnouncesChanges() const
+{
+    QDBusMessage get =
+            QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
+                                           DBusWire::propertiesInterface, QStringLiteral("Get"));
+    get << QString(UPowerWire::interface) << QStringLiteral("DaemonVersion");
+    const QDBusMessage reply =
+            QDBusConnection::systemBus().call(get, QDBus::Block, versionAnswerCap);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    const QVariant version = qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant();
+    if (version.userType() != QMetaType::QString)
+        return false;
+    return QVersionNumber::fromString(version.toString()) >= QVersionNumber(0, 99);
+}
+
+void PowerServices::load()
+{
+    delete generation;
+    if (readAnnouncesChanges()) {
+        generation = new AnnouncedUPower(this);
+        followLogind();
+    } else {
+        generation = new PolledUPower(this);
+    }
+    connect(generation, &UPowerDevices::deviceAdded, this, &PowerServices::deviceAdded);
+    connect(generation, &UPowerDevices::deviceChanged, this, &PowerServices::deviceChanged);
+    connect(generation, &UPowerDevices::deviceRemoved, this, &PowerServices::deviceRemoved);
+    generation->load();
+}
+
+// On today's stack logind says when the machine wakes up.
+void PowerServices::followLogind()
+{
+    if (std::exchange(followingLogind, true))
+        return;
+    QDBusConnection::systemBus().connect(
+            LogindWire::service, LogindWire::path, LogindWire::managerInterface,
+            QStringLiteral("PrepareForSleep"), this, SLOT(prepareForSleep(bool)));
+}
+
+void PowerServices::prepareForSleep(bool starting)
+{
+    if (!starting)
+        emit woke();
+}
+
+QStringList PowerServices::devices() const
+{
+    return generation ? generation->paths() : QStringList();
+}
+
+bool PowerServices::contains(const QString &path) const
+{
+    return generation && generation->contains(path);
+}
+
+DeviceProperties PowerServices::device(const QString &path) const
+{
+    return generation ? generation->device(path) : DeviceProperties(path);
+}
+
+void PowerServices::refresh()
+{
+    // A daemon may own its name before it lists its devices, so a new one
+    // is looked at when the monitor next runs.
+    if (std::exchange(restartPending, false)) {
+        load();
+        emit devicesReloaded();
+    }
+    if (generation)
+        generation->refresh();
+}
+
+bool PowerServices::announcesChanges() const
+{
+    return generation && generation->announcesChanges();
+}
+
+SleepSupport PowerServices::sleepSupport()
+{
+    return generation ? generation->sleepSupport() : readSleepSupport();
+}
+
+qlonglong PowerServices::secondsToEmpty(const QString &path)
+{
+    return generation ? generation->secondsToEmpty(path) : 0;
+}
+
+void PowerServices::request(const QString &action)
+{
+    requestPowerAction(this, action);
+}
+
+void PowerServices::ownerChanged(const QString &, const QString &, const QString &newOwner)
+{
+    // A daemon that has gone leaves the last values in place until
+    // another one takes the name.
+    if (newOwner.isEmpty())
+        return;
+    restartPending = true;
+    emit restarted();
+}

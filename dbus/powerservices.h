@@ -1,0 +1,74 @@
+#pragma once
+
+#include "deviceproperties.h"
+#include "systempower.h"
+
+#include <QObject>
+#include <QStringList>
+
+class UPowerDevices;
+
+// The power services of the machine, whichever generation runs: UPower
+// 0.99 or later with logind, which announce every change, or an older
+// UPower with ConsoleKit, which must be asked. This is the one place that
+// knows which: it tells by UPower's DaemonVersion, and again whenever
+// UPower gets a new owner. Everything else is handed values and signals.
+class PowerServices : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PowerServices(QObject *parent = nullptr);
+    ~PowerServices() override;
+
+    // Finds out which generation runs and reads its devices.
+    void load();
+
+    // The devices, in the daemon's order, and what is known of each.
+    QStringList devices() const;
+    bool contains(const QString &path) const;
+    DeviceProperties device(const QString &path) const;
+
+    // Reads what a run of the power monitor decides on: on the older
+    // daemon the device list and each device's charge and state, and what
+    // the machine can do; on today's, nothing. After a restart of the
+    // daemon it first reads its devices anew (see devicesReloaded()).
+    void refresh();
+    // Whether every value a run reads is announced when it changes, so that
+    // the runs between two announcements could only repeat the last one.
+    bool announcesChanges() const;
+
+    // What the machine can do: as the last refresh read it on the older
+    // daemon, asked now on today's.
+    SleepSupport sleepSupport();
+    // A battery's time to empty; may ask the daemon.
+    qlonglong secondsToEmpty(const QString &path);
+
+    // Requests a power action; see requestPowerAction().
+    void request(const QString &action);
+
+signals:
+    // A device announced while running has been read.
+    void deviceAdded(const QString &path);
+    void deviceChanged(const QString &path);
+    void deviceRemoved(const QString &path);
+    // The daemon has a new owner; the next refresh reads its devices.
+    void restarted();
+    // After a restart, the devices have been read anew: devices() may hold
+    // others than before.
+    void devicesReloaded();
+    // The machine has woken from sleep.
+    void woke();
+
+private slots:
+    void ownerChanged(const QString &service, const QString &oldOwner, const QString &newOwner);
+    void prepareForSleep(bool starting);
+
+private:
+    bool readAnnouncesChanges() const;
+    void followLogind();
+
+    UPowerDevices *generation = nullptr;
+    bool restartPending = false;
+    bool followingLogind = false;
+};

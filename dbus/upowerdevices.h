@@ -1,0 +1,66 @@
+#pragma once
+
+#include "deviceproperties.h"
+#include "systempower.h"
+
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+
+class QDBusObjectPath;
+
+// UPower's devices as one generation of the daemon tells of them: the list,
+// kept current from DeviceAdded and DeviceRemoved, and each device's
+// values, read with one GetAll when it appears. How the values are kept
+// current after that is the generation's: see AnnouncedUPower and
+// PolledUPower.
+class UPowerDevices : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UPowerDevices(QObject *parent = nullptr);
+
+    // Lists and reads every device. Waits for the answers only a short
+    // while: a device whose answer comes later appears then.
+    void load();
+
+    // The devices of the last listing, in its order, that have been read.
+    QStringList paths() const;
+    bool contains(const QString &path) const { return devices.contains(path); }
+    DeviceProperties device(const QString &path) const { return devices.value(path); }
+
+    // Whatever a run of the power monitor must read afresh.
+    virtual void refresh() = 0;
+    // Whether every value the monitor reads is announced when it changes,
+    // so that a run repeats the last one until something is announced.
+    virtual bool announcesChanges() const = 0;
+    // What the machine can do; may ask.
+    virtual SleepSupport sleepSupport() = 0;
+    // A battery's time to empty; may ask.
+    virtual qlonglong secondsToEmpty(const QString &path) = 0;
+
+signals:
+    // A device announced while running has been read.
+    void deviceAdded(const QString &path);
+    void deviceChanged(const QString &path);
+    void deviceRemoved(const QString &path);
+
+protected:
+    // Called once per device when its first values arrive.
+    virtual void follow(const QString &path) { Q_UNUSED(path) }
+    void take(const QString &path, const QVariantMap &values);
+    void setListing(const QStringList &paths) { listing = paths; }
+    QMap<QString, DeviceProperties> devices;
+
+private slots:
+    void announcedAdded(const QDBusObjectPath &path);
+    void announcedRemoved(const QDBusObjectPath &path);
+
+private:
+    void readDevice(const QString &path);
+
+    QStringList listing;
+    QSet<QString> pending;
+};
