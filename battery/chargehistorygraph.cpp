@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <iterator>
 
 static QString percentText(double percent)
 {
