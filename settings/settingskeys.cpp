@@ -32,4 +32,9 @@ QString scheduleTime(const QString &action)
     return schedulingKey(action, QLatin1String("Time"));
 }
 
+QString historySpan()
+{
+    return QStringLiteral("Control/History/span");
+}
+
 } // namespace SettingsKeys

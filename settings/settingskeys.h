@@ -16,12 +16,16 @@ QString criticalAction(const QString &devicePath);
 QString scheduleEnabled(const QString &action);
 QString scheduleTime(const QString &action);
 
+// The span of the battery page's charge history, in seconds.
+QString historySpan();
+
 constexpr int defaultCriticalChargeLevel = 10;
 inline QString defaultCriticalAction()
 {
     return QStringLiteral("shutdown");
 }
 constexpr bool defaultScheduleEnabled = false;
+constexpr int defaultHistorySpan = 24 * 3600;
 
 // The action identifier that means "do nothing".
 inline QString nothingAction()

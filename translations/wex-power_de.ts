@@ -20,10 +20,104 @@
     </message>
 </context>
 <context>
+    <name>BatteryHealth</name>
+    <message>
+        <source>&lt;b&gt;Capacity:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Kapazität:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;% (%2 of %3&#xa0;Wh)</source>
+        <translation>%1&#xa0;% (%2 von %3&#xa0;Wh)</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Charge cycles:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Ladezyklen:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Energy rate:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Leistung:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;W</source>
+        <translation>%1&#xa0;W</translation>
+    </message>
+</context>
+<context>
     <name>BatteryIndicator</name>
     <message>
         <source>%1 min %2 sec remaining</source>
         <translation>Noch %1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryGraph</name>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charge history</source>
+        <translation>Ladeverlauf</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Letzter %n Tag</numerusform>
+            <numerusform>Letzte %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Letzte Stunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n hours</source>
+        <translation>
+            <numerusform>Letzte %n Stunde</numerusform>
+            <numerusform>Letzte %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>Letzte Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n minutes</source>
+        <translation>
+            <numerusform>Letzte %n Minute</numerusform>
+            <numerusform>Letzte %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No charge history yet</source>
+        <translation>Noch kein Ladeverlauf</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, lowest %4.</source>
+        <translation>%1: von %2 auf %3, niedrigster Stand %4.</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryView</name>
+    <message>
+        <source>6 hours</source>
+        <translation>6 Stunden</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeitraum:</translation>
     </message>
 </context>
 <context>

@@ -20,10 +20,104 @@
     </message>
 </context>
 <context>
+    <name>BatteryHealth</name>
+    <message>
+        <source>&lt;b&gt;Capacity:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Capacidad:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;% (%2 of %3&#xa0;Wh)</source>
+        <translation>%1&#xa0;% (%2 de %3&#xa0;Wh)</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Charge cycles:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Ciclos de carga:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Energy rate:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Potencia:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;W</source>
+        <translation>%1&#xa0;W</translation>
+    </message>
+</context>
+<context>
     <name>BatteryIndicator</name>
     <message>
         <source>%1 min %2 sec remaining</source>
         <translation>Quedan %1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryGraph</name>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charge history</source>
+        <translation>Historial de carga</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Último %n día</numerusform>
+            <numerusform>Últimos %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Última hora</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n hours</source>
+        <translation>
+            <numerusform>Última %n hora</numerusform>
+            <numerusform>Últimas %n horas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>Último minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n minutes</source>
+        <translation>
+            <numerusform>Último %n minuto</numerusform>
+            <numerusform>Últimos %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No charge history yet</source>
+        <translation>Aún no hay historial de carga</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, lowest %4.</source>
+        <translation>%1: de %2 a %3, mínimo %4.</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryView</name>
+    <message>
+        <source>6 hours</source>
+        <translation>6 horas</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 horas</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 días</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
     </message>
 </context>
 <context>

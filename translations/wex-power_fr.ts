@@ -20,10 +20,104 @@
     </message>
 </context>
 <context>
+    <name>BatteryHealth</name>
+    <message>
+        <source>&lt;b&gt;Capacity:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Capacité&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;% (%2 of %3&#xa0;Wh)</source>
+        <translation>%1&#xa0;% (%2 sur %3&#xa0;Wh)</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Charge cycles:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Cycles de charge&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Energy rate:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Puissance&#xa0;:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;W</source>
+        <translation>%1&#xa0;W</translation>
+    </message>
+</context>
+<context>
     <name>BatteryIndicator</name>
     <message>
         <source>%1 min %2 sec remaining</source>
         <translation>Il reste %1&#xa0;min %2&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryGraph</name>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charge history</source>
+        <translation>Historique de charge</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Dernier %n jour</numerusform>
+            <numerusform>Derniers %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Dernière heure</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n hours</source>
+        <translation>
+            <numerusform>Dernière %n heure</numerusform>
+            <numerusform>Dernières %n heures</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>Dernière minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n minutes</source>
+        <translation>
+            <numerusform>Dernière %n minute</numerusform>
+            <numerusform>Dernières %n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No charge history yet</source>
+        <translation>Pas encore d’historique de charge</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, lowest %4.</source>
+        <translation>%1&#xa0;: de %2 à %3, minimum %4.</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryView</name>
+    <message>
+        <source>6 hours</source>
+        <translation>6 heures</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 heures</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 jours</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
 </context>
 <context>

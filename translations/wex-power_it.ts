@@ -20,10 +20,104 @@
     </message>
 </context>
 <context>
+    <name>BatteryHealth</name>
+    <message>
+        <source>&lt;b&gt;Capacity:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Capacità:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;% (%2 of %3&#xa0;Wh)</source>
+        <translation>%1&#xa0;% (%2 di %3&#xa0;Wh)</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Charge cycles:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Cicli di carica:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Energy rate:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Potenza:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;W</source>
+        <translation>%1&#xa0;W</translation>
+    </message>
+</context>
+<context>
     <name>BatteryIndicator</name>
     <message>
         <source>%1 min %2 sec remaining</source>
         <translation>Restano %1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryGraph</name>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charge history</source>
+        <translation>Cronologia della carica</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Ultimo %n giorno</numerusform>
+            <numerusform>Ultimi %n giorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Ultima ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n hours</source>
+        <translation>
+            <numerusform>Ultima %n ora</numerusform>
+            <numerusform>Ultime %n ore</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>Ultimo minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n minutes</source>
+        <translation>
+            <numerusform>Ultimo %n minuto</numerusform>
+            <numerusform>Ultimi %n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No charge history yet</source>
+        <translation>Ancora nessuna cronologia della carica</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, lowest %4.</source>
+        <translation>%1: da %2 a %3, minimo %4.</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryView</name>
+    <message>
+        <source>6 hours</source>
+        <translation>6 ore</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 ore</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 giorni</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostra:</translation>
     </message>
 </context>
 <context>

@@ -20,10 +20,101 @@
     </message>
 </context>
 <context>
+    <name>BatteryHealth</name>
+    <message>
+        <source>&lt;b&gt;Capacity:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;容量：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;% (%2 of %3&#xa0;Wh)</source>
+        <translation>%1% （%2 / %3&#xa0;Wh）</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Charge cycles:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;充電サイクル数：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Energy rate:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;電力：&lt;/b&gt;%1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;W</source>
+        <translation>%1&#xa0;W</translation>
+    </message>
+</context>
+<context>
     <name>BatteryIndicator</name>
     <message>
         <source>%1 min %2 sec remaining</source>
         <translation>残り %1 分 %2 秒</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryGraph</name>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Charge history</source>
+        <translation>充電履歴</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>過去 %n 日間</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>過去 1 時間</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n hours</source>
+        <translation>
+            <numerusform>過去 %n 時間</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>過去 1 分間</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n minutes</source>
+        <translation>
+            <numerusform>過去 %n 分間</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No charge history yet</source>
+        <translation>まだ充電履歴がありません</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, lowest %4.</source>
+        <translation>%1：%2 から %3、最低 %4。</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryView</name>
+    <message>
+        <source>6 hours</source>
+        <translation>6 時間</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 時間</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 日間</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>表示(&amp;S)：</translation>
     </message>
 </context>
 <context>

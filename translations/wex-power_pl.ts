@@ -20,10 +20,107 @@
     </message>
 </context>
 <context>
+    <name>BatteryHealth</name>
+    <message>
+        <source>&lt;b&gt;Capacity:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Pojemność:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;% (%2 of %3&#xa0;Wh)</source>
+        <translation>%1&#xa0;% (%2 z %3&#xa0;Wh)</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Charge cycles:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Cykle ładowania:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Energy rate:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Moc:&lt;/b&gt; %1</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;W</source>
+        <translation>%1&#xa0;W</translation>
+    </message>
+</context>
+<context>
     <name>BatteryIndicator</name>
     <message>
         <source>%1 min %2 sec remaining</source>
         <translation>Pozostało %1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryGraph</name>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charge history</source>
+        <translation>Historia ładowania</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n days</source>
+        <translation>
+            <numerusform>Ostatni %n dzień</numerusform>
+            <numerusform>Ostatnie %n dni</numerusform>
+            <numerusform>Ostatnie %n dni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last hour</source>
+        <translation>Ostatnia godzina</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n hours</source>
+        <translation>
+            <numerusform>Ostatnia %n godzina</numerusform>
+            <numerusform>Ostatnie %n godziny</numerusform>
+            <numerusform>Ostatnie %n godzin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last minute</source>
+        <translation>Ostatnia minuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last %n minutes</source>
+        <translation>
+            <numerusform>Ostatnia %n minuta</numerusform>
+            <numerusform>Ostatnie %n minuty</numerusform>
+            <numerusform>Ostatnie %n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No charge history yet</source>
+        <translation>Brak historii ładowania</translation>
+    </message>
+    <message>
+        <source>%1: from %2 to %3, lowest %4.</source>
+        <translation>%1: od %2 do %3, najniżej %4.</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeHistoryView</name>
+    <message>
+        <source>6 hours</source>
+        <translation>6 godzin</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 godziny</translation>
+    </message>
+    <message>
+        <source>7 days</source>
+        <translation>7 dni</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Pokaż:</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,13 @@ answer a line, "ok" or "error: <why>", on standard output:
   set NAME ATTRIBUTE VALUE       changes a sysfs attribute, silently
   uevent NAME ACTION             sends a uevent ("change", ...) for it
   remove NAME                    "remove" uevent, then the device goes
+  history FILE SOURCE            copies the file SOURCE into upowerd's
+                                 history folder as FILE, for the daemon to
+                                 load at start: history-charge-ID.dat holds
+                                 lines "TIME\tPERCENT\tSTATE" (seconds since
+                                 the epoch; "charging", "discharging", ...),
+                                 where ID is MODEL-FULL_WH-SERIAL with blanks
+                                 as "_": "Test_Cell-60-SN42" by default
   start                          starts upowerd and answers once the
                                  daemon lists every battery added so far
   halt                           stops upowerd (start brings it back, as a
@@ -99,6 +106,11 @@ class Simulation:
         self.testbed.remove_device(path)
         self.batteries.remove(name)
 
+    def history(self, name, source):
+        if os.path.basename(name) != name:
+            raise ValueError('a file name, not a path')
+        shutil.copy(source, os.path.join(self.folder, name))
+
     def start(self):
         # A copy of Debian's configuration, so that a changed /etc does not
         # change the test, and a history folder that goes with the test.
@@ -159,7 +171,8 @@ def answer(text):
 def main():
     simulation = Simulation()
     commands = {'add': simulation.add, 'set': simulation.set, 'uevent': simulation.uevent,
-                'remove': simulation.remove, 'start': simulation.start,
+                'remove': simulation.remove, 'history': simulation.history,
+                'start': simulation.start,
                 'halt': simulation.halt}
     try:
         for line in sys.stdin:
