@@ -9,6 +9,9 @@
 namespace DBusWire {
 constexpr QLatin1String propertiesInterface("org.freedesktop.DBus.Properties");
 constexpr QLatin1String errorPrefix("org.freedesktop.DBus.Error.");
+constexpr QLatin1String getAllMethod("GetAll");
+constexpr QLatin1String setMethod("Set");
+constexpr QLatin1String propertiesChangedSignal("PropertiesChanged");
 } // namespace DBusWire
 
 namespace UPowerWire {
@@ -47,6 +50,20 @@ enum Technology : uint {
     NickelMetalHydride = 6,
 };
 } // namespace UPowerWire
+
+// power-profiles-daemon: the name of 0.20 and later first, then the one
+// Debian 12's 0.12 still uses. Each object's interface is named like its
+// service.
+namespace PowerProfilesWire {
+constexpr QLatin1String service("org.freedesktop.UPower.PowerProfiles");
+constexpr QLatin1String path("/org/freedesktop/UPower/PowerProfiles");
+constexpr QLatin1String legacyService("net.hadess.PowerProfiles");
+constexpr QLatin1String legacyPath("/net/hadess/PowerProfiles");
+constexpr QLatin1String profilesProperty("Profiles");
+constexpr QLatin1String profileKey("Profile");
+constexpr QLatin1String activeProfileProperty("ActiveProfile");
+constexpr QLatin1String performanceDegradedProperty("PerformanceDegraded");
+} // namespace PowerProfilesWire
 
 namespace LogindWire {
 constexpr QLatin1String service("org.freedesktop.login1");

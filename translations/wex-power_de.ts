@@ -173,6 +173,44 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Energieprofil</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Energiesparmodus</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Ausgeglichen</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Leistung (eingeschränkt: %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>das Gerät ist heiß</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>es liegt auf dem Schoß</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>Der Energieprofil-Dienst bietet dieses Profil nicht an.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

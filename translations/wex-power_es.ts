@@ -173,6 +173,44 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Perfil de energía</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Ahorro de energía</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Rendimiento (limitado: %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>el equipo está caliente</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>está sobre el regazo</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>El servicio de perfiles de energía no ofrece este perfil.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

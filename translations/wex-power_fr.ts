@@ -173,6 +173,44 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Profil énergétique</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Économie d’énergie</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Équilibré</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Performances (limitées : %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>la machine est chaude</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>elle est posée sur les genoux</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>Le service des profils énergétiques ne propose pas ce profil.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

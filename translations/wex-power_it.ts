@@ -173,6 +173,44 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Profilo energetico</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Risparmio energetico</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Bilanciato</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestazioni</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Prestazioni (limitate: %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>la macchina è calda</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>è appoggiato sulle gambe</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>Il servizio dei profili energetici non offre questo profilo.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

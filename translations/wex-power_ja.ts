@@ -170,6 +170,44 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>電源プロファイル</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>省電力</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>バランス</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>パフォーマンス</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>パフォーマンス（制限中: %1）</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>本体が高温です</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>膝の上での使用を検出しました</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>電源プロファイルのサービスはこのプロファイルを提供していません。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

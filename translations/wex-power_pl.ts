@@ -176,6 +176,44 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Profil zasilania</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Oszczędzanie energii</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Zrównoważony</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Wydajność (ograniczona: %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>komputer jest gorący</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>leży na kolanach</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>Usługa profili zasilania nie oferuje tego profilu.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

@@ -173,6 +173,44 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Perfil de energia</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Economia de energia</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Desempenho</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Desempenho (limitado: %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>a máquina está quente</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>está no colo</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>O serviço de perfis de energia não oferece este perfil.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

@@ -176,6 +176,44 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Профиль питания</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Энергосбережение</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Сбалансированный</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Производительность</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Производительность (ограничена: %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>компьютер перегрет</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>он лежит на коленях</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>Служба профилей питания не предлагает этот профиль.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

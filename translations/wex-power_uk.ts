@@ -176,6 +176,44 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>Профіль живлення</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>Енергозбереження</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Збалансований</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Продуктивність</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>Продуктивність (обмежена: %1)</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>комп’ютер перегрітий</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>він лежить на колінах</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>Служба профілів живлення не пропонує цей профіль.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

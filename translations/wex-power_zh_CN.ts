@@ -170,6 +170,44 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>PowerProfileMenu</name>
+    <message>
+        <source>Power profile</source>
+        <translation>电源配置</translation>
+    </message>
+    <message>
+        <source>Power Saver</source>
+        <translation>节能</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>平衡</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>性能</translation>
+    </message>
+    <message>
+        <source>Performance (limited: %1)</source>
+        <translation>性能（受限：%1）</translation>
+    </message>
+    <message>
+        <source>the machine is hot</source>
+        <translation>机器过热</translation>
+    </message>
+    <message>
+        <source>the lap is detected</source>
+        <translation>检测到放在腿上</translation>
+    </message>
+</context>
+<context>
+    <name>PowerProfiles</name>
+    <message>
+        <source>The power profile daemon does not offer this profile.</source>
+        <translation>电源配置服务不提供此配置。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Nothing</source>

@@ -42,8 +42,7 @@ bool MockService::start(int timeoutMs)
                      m_bus == SystemBus ? QStringLiteral("--system") : QStringLiteral("--session"),
                      QStringLiteral("--template"), templatePath,
                      // The call log is read over D-Bus; keep the file out of the output.
-                     QStringLiteral("-l"),
-                     QDir::temp().filePath(m_busName + QStringLiteral(".log"))};
+                     QStringLiteral("-l"), logFile()};
     if (!m_parameters.isEmpty()) {
         args << QStringLiteral("-p")
              << QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(m_parameters))
@@ -171,4 +170,9 @@ QByteArray MockService::output()
 {
     m_output += m_process.readAllStandardOutput();
     return m_output;
+}
+
+QString MockService::logFile() const
+{
+    return QDir::temp().filePath(m_busName + QStringLiteral(".log"));
 }

@@ -48,6 +48,8 @@ public:
     void clearCalls(const QString &path = {}) const;
 
     QByteArray output();
+    // The file dbusmock logs every call in, property reads included.
+    QString logFile() const;
 
 private:
     bool waitForOwner(bool present, int timeoutMs) const;
