@@ -36,9 +36,18 @@ WINDOW_TITLE = 'Power management'
 ICON_NAMES = ['application-exit', 'power', 'preferences-system', 'battery', 'dialog-warning',
               'connect_no', 'connect_established', 'ok', 'korganizer']
 
+# The description of the UPower stand-in's devices the C++ tests read too:
+# the enum values, the D-Bus type of each property and the defaults.
+with open(os.path.join(HERE, '..', 'support', 'upower-mock.json')) as _f:
+    UPOWER_MOCK = json.load(_f)
+DBUS_TYPES = {'u': dbus.UInt32, 'd': dbus.Double, 'x': dbus.Int64, 'b': dbus.Boolean,
+              's': dbus.String}
+
 # UPower device types and states.
-LINE_POWER, BATTERY, UPS, MOUSE = 1, 2, 3, 5
-CHARGING, DISCHARGING, FULLY_CHARGED = 1, 2, 4
+LINE_POWER, BATTERY, UPS, MOUSE = (UPOWER_MOCK['deviceTypes'][t]
+                                   for t in ('line power', 'battery', 'ups', 'mouse'))
+CHARGING, DISCHARGING, FULLY_CHARGED = (UPOWER_MOCK['states'][s]
+                                        for s in ('charging', 'discharging', 'fully charged'))
 
 # The power monitor's period in the program.
 MONITOR_SECONDS = 5
@@ -227,19 +236,24 @@ class UPower(Mock):
         time.sleep(settle)
 
 
+def typed_properties(fields, name=''):
+    '''The fields as values of their D-Bus types; "{name}" in a text
+    stands for name.'''
+    signatures = UPOWER_MOCK['signatures']
+    return {key: DBUS_TYPES[signatures[key]](value.replace('{name}', name)
+                                             if isinstance(value, str) else value)
+            for key, value in fields.items()}
+
+
 def charge_properties(percent):
-    return {'Energy': dbus.Double(50.0 * percent / 100), 'Percentage': dbus.Double(percent)}
+    design = UPOWER_MOCK['python']['battery']['EnergyFullDesign']
+    return typed_properties({'Energy': design * percent / 100, 'Percentage': percent})
 
 
 def battery_properties(name, percent, state, device_type=BATTERY):
-    props = {
-        'Type': dbus.UInt32(device_type), 'State': dbus.UInt32(state),
-        'Model': dbus.String('Model ' + name), 'Serial': dbus.String('SN-' + name),
-        'Vendor': dbus.String('Vendor ' + name), 'NativePath': dbus.String('/sys/fake/' + name),
-        'Technology': dbus.UInt32(1), 'IsPresent': dbus.Boolean(True),
-        'EnergyFull': dbus.Double(50.0), 'EnergyFullDesign': dbus.Double(50.0),
-        'TimeToEmpty': dbus.Int64(3600), 'TimeToFull': dbus.Int64(1800),
-    }
+    props = typed_properties(UPOWER_MOCK['battery'], name)
+    props.update(typed_properties(UPOWER_MOCK['python']['battery'], name))
+    props.update(typed_properties({'Type': device_type, 'State': state}))
     props.update(charge_properties(percent))
     return props
 
