@@ -3,6 +3,8 @@
 #include "monitorclock.h"
 #include "poweractions.h"
 #include "powericon.h"
+#include "powerprofilemenu.h"
+#include "powerprofiles.h"
 #include "powerservices.h"
 #include "settingsstorewatch.h"
 #include "timeofday.h"
@@ -53,6 +55,8 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
     trayIcon->setVisible(true);
 
     connect(ui.aExit, &QAction::triggered, this, &WMain::close);
+    // Shown only while a power-profiles daemon offers profiles.
+    menuBar()->addMenu(new PowerProfileMenu(new PowerProfiles(this), this));
     menuBar()->addMenu(new WexHelpMenu(this));
 
     // The monitor reads its settings on every tick: one store, read again
