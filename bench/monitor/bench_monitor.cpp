@@ -1,27 +1,17 @@
-// The power monitor (WMain::timeout) on the mocked UPower with 1, 8 and 64
-// batteries, next to the floor: the D-Bus round trips the monitor has to
-// make by its own rules, each sent as a bare synchronous call of a prebuilt
-// message on the connection the monitor reads with (DirectSystemBus). The
-// same calls through QtDBus are timed too, for comparison. All three are
-// timed run by run in a rotating order, so that the mock and the machine's
-// load weigh on all alike. A bus monitor (dbus-monitor in a child process)
-// then counts the method calls this process sends during a number of runs
-// of each.
-// Last, the parts of a run other than its round trips (a device proxy made
-// for one run, the action catalogue, the settings) are timed on their own,
-// each next to the bare calls it makes.
+// The power monitor on the older UPower stack (WMain::timeout on the mocked
+// UPower 0.9 with 1, 8 and 64 batteries) against its floor: the D-Bus round
+// trips a run has to make by the monitor's rules, each a prebuilt
+// QDBusMessage sent as a bare synchronous call through QtDBus
+// (QDBusConnection::systemBus().call()). Monitor and floor are timed run by
+// run in a rotating order, so that the mock and the machine's load weigh on
+// both alike. A bus monitor (dbus-monitor in a child process) then counts
+// the method calls this process sends during a number of runs of each.
 //
 // Run it under tests/harness/run-with-buses: it refuses to start without
 // the private system bus the harness provides.
 
-#include "directsystembus.h"
 #include "monitorclock.h"
-#include "poweractions.h"
-#include "powericon.h"
 #include "qtcompat.h"
-#include "settingskeys.h"
-#include "upowerdeviceinterface.h"
-#include "upowerinterface.h"
 #include "upowermock.h"
 #include "wirenames.h"
 #include "wmain.h"
@@ -30,14 +20,10 @@
 #include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusReply>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
-#include <QSystemTrayIcon>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
@@ -67,15 +53,6 @@ double processCpuNs()
     return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
 }
 
-double median(QVector<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const int n = values.size();
-    return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
-}
-
 double percentile(QVector<double> values, double p)
 {
     if (values.isEmpty())
@@ -83,6 +60,15 @@ double percentile(QVector<double> values, double p)
     std::sort(values.begin(), values.end());
     const int index = qBound(0, int(p * (values.size() - 1) + 0.5), values.size() - 1);
     return values.at(index);
+}
+
+double median(QVector<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
 }
 
 QDBusMessage propertyGet(const QString &path, const QString &interface, const QString &name)
@@ -96,9 +82,8 @@ QDBusMessage propertyGet(const QString &path, const QString &interface, const QS
 // The round trips the monitor must make in one run, in its order: the
 // device list; per battery its type, then the charge (State, Energy,
 // EnergyFullDesign: the batteries charge and have a design energy, so no
-// Percentage), no State for the critical action (the charge is above the
-// level), State for line power; then CanHibernate and CanSuspend for the
-// action catalogue.
+// Percentage) and State again for whether it discharges; then UPower's
+// CanHibernate and CanSuspend. No battery is at its critical level.
 QList<QDBusMessage> floorMessages(const QStringList &paths)
 {
     QList<QDBusMessage> messages;
@@ -115,26 +100,19 @@ QList<QDBusMessage> floorMessages(const QStringList &paths)
 
 void runFloor(const QList<QDBusMessage> &messages)
 {
-    for (const QDBusMessage &message : messages)
-        DirectSystemBus::call(message);
-}
-
-void runFloorThroughQtDBus(const QList<QDBusMessage> &messages)
-{
     const QDBusConnection bus = QDBusConnection::systemBus();
     for (const QDBusMessage &message : messages)
         bus.call(message);
 }
 
-// Counts the method calls the process's connections send, with
-// dbus-monitor on the system bus filtered to those senders. Marker pings
-// to the bus driver, sent and answered before and after the work, bracket
-// it, so that neither the monitor's start nor its output buffering can
-// lose or add a message.
+// Counts the method calls the process sends, with dbus-monitor on the
+// system bus filtered to its connection. Marker pings to the bus driver,
+// sent and answered before and after the work, bracket it, so that neither
+// the monitor's start nor its output buffering can lose or add a message.
 class CallCounter
 {
 public:
-    explicit CallCounter(const QStringList &senders) : m_senders(senders) { }
+    explicit CallCounter(const QString &sender) : m_sender(sender) { }
 
     ~CallCounter() { stop(); }
 
@@ -159,6 +137,7 @@ public:
         QStringList calls;
         bool inside = false;
         QString pending;
+        int getArguments = 0;
         const auto flush = [&] {
             if (inside && !pending.isEmpty())
                 calls << pending;
@@ -168,32 +147,24 @@ public:
             if (line.startsWith(QLatin1String("method call "))) {
                 flush();
                 const QString path = field(line, QStringLiteral("path"));
-                if (path == begin) {
-                    inside = true;
+                if (path == begin || path == end) {
+                    inside = path == begin;
                     continue;
                 }
-                if (path == end) {
-                    inside = false;
-                    continue;
-                }
-                if (!m_senders.contains(field(line, QStringLiteral("sender"))))
+                if (field(line, QStringLiteral("sender")) != m_sender)
                     continue;
                 pending = field(line, QStringLiteral("member"));
-                m_getArguments = 0;
-            } else if (!pending.isEmpty() && pending == QLatin1String("Get")
+                getArguments = 0;
+            } else if (pending == QLatin1String("Get")
                        && line.startsWith(QLatin1String("   string \""))) {
                 // Get's arguments: the interface, then the property.
-                if (++m_getArguments == 2)
+                if (++getArguments == 2)
                     pending = QStringLiteral("Get(%1)").arg(line.mid(11).chopped(1));
             } else if (!line.startsWith(QLatin1Char(' '))) {
                 flush();
             }
         }
         flush();
-        if (qEnvironmentVariableIsSet("BENCH_MONITOR_DUMP")) {
-            for (const QString &line : qAsConst(m_lines))
-                std::fprintf(stderr, "%s\n", qPrintable(line));
-        }
         m_lines.clear();
         return calls;
     }
@@ -204,11 +175,10 @@ private:
         m_lines.clear();
         const QString address = qEnvironmentVariable("DBUS_SYSTEM_BUS_ADDRESS");
         m_monitor.setProcessChannelMode(QProcess::SeparateChannels);
-        QStringList arguments{QStringLiteral("-oL"), QStringLiteral("dbus-monitor"),
-                              QStringLiteral("--address"), address};
-        for (const QString &sender : qAsConst(m_senders))
-            arguments << QStringLiteral("type='method_call',sender='%1'").arg(sender);
-        m_monitor.start(QStringLiteral("stdbuf"), arguments);
+        m_monitor.start(QStringLiteral("stdbuf"),
+                        {QStringLiteral("-oL"), QStringLiteral("dbus-monitor"),
+                         QStringLiteral("--address"), address,
+                         QStringLiteral("type='method_call',sender='%1'").arg(m_sender)});
         if (!m_monitor.waitForStarted(5000))
             return false;
         // The monitor listens once it has seen one of our pings.
@@ -267,20 +237,14 @@ private:
     }
 
     QProcess m_monitor;
-    QStringList m_senders;
+    QString m_sender;
     QStringList m_lines;
     int m_marks = 0;
-    int m_getArguments = 0;
 };
 
-// One way of doing a run: the monitor, or the floor on either connection.
+// One way of doing a run: the monitor, or the floor.
 struct Contender
 {
-    Contender(const QString &contenderName, std::function<void()> runOnce)
-        : name(contenderName), run(std::move(runOnce))
-    {
-    }
-
     QString name;
     std::function<void()> run;
     QVector<double> wallNs, cpuNs;
@@ -293,27 +257,22 @@ struct Result
     int runs = 0;
     int countedRuns = 0;
     int requiredCalls = 0;
-    QList<Contender> contenders; // monitor, floor, floor through QtDBus
+    Contender monitor, floor;
 };
 
-QMap<QString, double> tally(const QStringList &calls, int runs)
+QString tallyText(const QStringList &calls, int runs)
 {
-    QMap<QString, double> byName;
+    QMap<QString, int> byName;
     for (const QString &call : calls)
-        byName[call] += 1.0 / runs;
-    return byName;
-}
-
-QString tallyText(const QMap<QString, double> &byName)
-{
+        ++byName[call];
     QStringList parts;
     for (auto it = byName.cbegin(); it != byName.cend(); ++it)
-        parts << QStringLiteral("%1 %2").arg(it.key()).arg(it.value(), 0, 'g', 4);
+        parts << QStringLiteral("%1 %2").arg(it.key()).arg(double(it.value()) / runs, 0, 'g', 4);
     return parts.join(QStringLiteral(", "));
 }
 
 Result measure(UPowerMock &upower, const QStringList &paths, int runs, int countedRuns,
-               CallCounter *counter)
+               CallCounter &counter)
 {
     Result result;
     result.devices = paths.size();
@@ -325,7 +284,7 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
 
     // The floor's messages must all succeed, or it would measure errors.
     for (const QDBusMessage &message : floor) {
-        const QDBusMessage reply = DirectSystemBus::call(message);
+        const QDBusMessage reply = QDBusConnection::systemBus().call(message);
         if (reply.type() != QDBusMessage::ReplyMessage)
             qFatal("floor call %s failed: %s", qPrintable(message.member()),
                    qPrintable(reply.errorMessage()));
@@ -339,34 +298,27 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
 
     // Each run ends with the events it may have posted handled, as it would
     // in the event loop.
-    result.contenders = {
-            Contender(QStringLiteral("monitor"),
-                      [&] {
-                          window->timeout();
-                          QCoreApplication::processEvents();
-                      }),
-            Contender(QStringLiteral("floor"),
-                      [&] {
-                          runFloor(floor);
-                          QCoreApplication::processEvents();
-                      }),
-            Contender(QStringLiteral("floor through QtDBus"),
-                      [&] {
-                          runFloorThroughQtDBus(floor);
-                          QCoreApplication::processEvents();
-                      }),
+    result.monitor.name = QStringLiteral("monitor");
+    result.monitor.run = [&] {
+        window->timeout();
+        QCoreApplication::processEvents();
     };
-    QList<Contender> &contenders = result.contenders;
+    result.floor.name = QStringLiteral("floor");
+    result.floor.run = [&] {
+        runFloor(floor);
+        QCoreApplication::processEvents();
+    };
+    Contender *contenders[] = {&result.monitor, &result.floor};
     for (int i = 0; i < 5; ++i) {
-        for (Contender &contender : contenders)
-            contender.run();
+        for (Contender *contender : contenders)
+            contender->run();
     }
 
     QElapsedTimer timer;
     for (int i = 0; i < runs; ++i) {
-        // Rotate the order, so that none always follows the same one.
-        for (int k = 0; k < contenders.size(); ++k) {
-            Contender &contender = contenders[(i + k) % contenders.size()];
+        // Alternate which goes first, so that neither always follows the other.
+        for (int k = 0; k < 2; ++k) {
+            Contender &contender = *contenders[(i + k) % 2];
             const double cpu = processCpuNs();
             timer.start();
             contender.run();
@@ -375,190 +327,26 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
         }
     }
 
-    if (counter) {
-        for (Contender &contender : contenders) {
-            bool ok = false;
-            contender.calls = counter->record(
-                    [&] {
-                        for (int i = 0; i < countedRuns; ++i)
-                            contender.run();
-                    },
-                    &ok);
-            if (!ok)
-                qFatal("the bus monitor lost track of the %s runs", qPrintable(contender.name));
-        }
-        // The floors send exactly their messages: anything else means the
-        // counting itself is off.
-        for (int k : {1, 2}) {
-            const int floorCalls = contenders.at(k).calls.size();
-            if (floorCalls != floor.size() * countedRuns)
-                qFatal("the bus monitor saw %d calls of the %s, not %d", floorCalls,
-                       qPrintable(contenders.at(k).name), int(floor.size() * countedRuns));
-        }
+    for (Contender *contender : contenders) {
+        bool ok = false;
+        contender->calls = counter.record(
+                [&] {
+                    for (int i = 0; i < countedRuns; ++i)
+                        contender->run();
+                },
+                &ok);
+        if (!ok)
+            qFatal("the bus monitor lost track of the %s runs", qPrintable(contender->name));
     }
+    // The floor sends exactly its messages: anything else means the
+    // counting itself is off.
+    if (result.floor.calls.size() != floor.size() * countedRuns)
+        qFatal("the bus monitor saw %d calls of the floor, not %d", int(result.floor.calls.size()),
+               int(floor.size() * countedRuns));
+    // What the runs refer to ends here.
+    result.monitor.run = nullptr;
+    result.floor.run = nullptr;
     return result;
-}
-
-// Where the monitor's time goes beside its round trips, each part timed
-// alternately with the bare calls it makes (or with nothing, for a part
-// that makes none).
-struct Part
-{
-    explicit Part(const QString &partName) : name(partName) { }
-
-    QString name;
-    QVector<double> wallNs, cpuNs, bareWallNs, bareCpuNs;
-    int messages = -1; // method calls for ten, when counted
-};
-
-void timePart(Part &part, int repetitions, const std::function<void()> &work,
-              const std::function<void()> &bare)
-{
-    QElapsedTimer timer;
-    for (int i = 0; i < repetitions; ++i) {
-        double cpu = processCpuNs();
-        timer.start();
-        work();
-        part.wallNs << double(timer.nsecsElapsed());
-        part.cpuNs << processCpuNs() - cpu;
-        cpu = processCpuNs();
-        timer.start();
-        bare();
-        part.bareWallNs << double(timer.nsecsElapsed());
-        part.bareCpuNs << processCpuNs() - cpu;
-    }
-}
-
-// The method calls the bus sees for ten times work.
-int countCalls(CallCounter *counter, const std::function<void()> &work)
-{
-    bool ok = false;
-    const QStringList calls = counter->record(
-            [&] {
-                for (int i = 0; i < 10; ++i)
-                    work();
-            },
-            &ok);
-    if (!ok)
-        qFatal("the bus monitor lost track of the calls");
-    if (qEnvironmentVariableIsSet("BENCH_MONITOR_DUMP"))
-        std::fprintf(stderr, "%s\n", qPrintable(tallyText(tally(calls, 10))));
-    return calls.size();
-}
-
-// A device proxy made and dropped with no other proxy for UPower alive in
-// the process: nothing watches the name then.
-Part measureLoneProxy(const QString &devicePath, CallCounter *counter)
-{
-    Part proxy(QStringLiteral("device proxy made and dropped, no call, while no other UPower "
-                              "proxy lives"));
-    const auto makeProxy = [&devicePath] {
-        OrgFreedesktopUPowerDeviceInterface device(upowerService, devicePath,
-                                                   QDBusConnection::systemBus());
-        Q_UNUSED(device)
-    };
-    timePart(proxy, 500, makeProxy, [] {});
-    proxy.messages = countCalls(counter, makeProxy);
-    return proxy;
-}
-
-// The parts, measured while the main window (and so its proxies) lives.
-QList<Part> measureParts(const QString &devicePath, CallCounter *counter)
-{
-    QList<Part> parts;
-    const QDBusConnection bus = QDBusConnection::systemBus();
-
-    Part proxy(QStringLiteral("device proxy made and dropped, no call"));
-    const auto makeProxy = [&devicePath] {
-        OrgFreedesktopUPowerDeviceInterface device(upowerService, devicePath,
-                                                   QDBusConnection::systemBus());
-        Q_UNUSED(device)
-    };
-    timePart(proxy, 2000, makeProxy, [] {});
-    parts << proxy;
-
-    Part type(QStringLiteral("type() on a proxy made for it (1 Get)"));
-    const QDBusMessage getType = propertyGet(devicePath, deviceInterface, QStringLiteral("Type"));
-    const auto readType = [&devicePath] {
-        OrgFreedesktopUPowerDeviceInterface device(upowerService, devicePath,
-                                                   QDBusConnection::systemBus());
-        volatile uint type = device.type();
-        Q_UNUSED(type)
-    };
-    timePart(type, 500, readType, [&] { bus.call(getType); });
-    parts << type;
-
-    OrgFreedesktopUPowerDeviceInterface kept(upowerService, devicePath, bus);
-    Part typeKept(QStringLiteral("type() on a kept proxy (1 Get)"));
-    timePart(
-            typeKept, 500,
-            [&] {
-                volatile uint type = kept.type();
-                Q_UNUSED(type)
-            },
-            [&] { bus.call(getType); });
-    parts << typeKept;
-
-    Part actions(QStringLiteral("powerActions() (2 Get)"));
-    const QDBusMessage canHibernate =
-            propertyGet(upowerPath, upowerInterface, QStringLiteral("CanHibernate"));
-    const QDBusMessage canSuspend =
-            propertyGet(upowerPath, upowerInterface, QStringLiteral("CanSuspend"));
-    timePart(
-            actions, 500, [] { powerActions(); },
-            [&] {
-                DirectSystemBus::call(canHibernate);
-                DirectSystemBus::call(canSuspend);
-            });
-    parts << actions;
-
-    OrgFreedesktopUPowerInterface manager(upowerService, upowerPath, bus);
-    const QDBusMessage enumerate = QDBusMessage::createMethodCall(
-            upowerService, upowerPath, upowerInterface, QStringLiteral("EnumerateDevices"));
-    Part devices(QStringLiteral("EnumerateDevices() of a kept manager proxy into a QDBusReply"));
-    timePart(
-            devices, 500,
-            [&] {
-                QDBusReply<QList<QDBusObjectPath>> reply = manager.EnumerateDevices();
-                Q_UNUSED(reply)
-            },
-            [&] { bus.call(enumerate); });
-    parts << devices;
-
-    const bool themed = QIcon::hasThemeIcon(QStringLiteral("power"));
-    Part icon(themed ? QStringLiteral("tray image: the theme's \"power\"")
-                     : QStringLiteral("tray image: no \"power\" in the theme, a battery drawn"));
-    timePart(
-            icon, 500, [] { powerIcon(); }, [] {});
-    parts << icon;
-
-    QSystemTrayIcon tray(powerIcon());
-    tray.setVisible(true);
-    Part trayIcon(QStringLiteral("tray image made and set on a tray icon"));
-    timePart(
-            trayIcon, 500, [&] { tray.setIcon(powerIcon()); }, [] {});
-    parts << trayIcon;
-
-    Part settings(QStringLiteral("QSettings opened, 2 battery keys and 6 schedule keys read"));
-    timePart(
-            settings, 2000,
-            [&devicePath] {
-                QSettings store;
-                volatile int n = store.value(SettingsKeys::criticalAction(devicePath)).toInt()
-                        + store.value(SettingsKeys::criticalChargeLevel(devicePath)).toInt();
-                for (const char *action : {"hibernate", "shutdown", "suspend"}) {
-                    n = n
-                            + store.value(SettingsKeys::scheduleEnabled(QLatin1String(action)))
-                                      .toInt()
-                            + store.value(SettingsKeys::scheduleTime(QLatin1String(action)))
-                                      .toInt();
-                }
-            },
-            [] {});
-    parts << settings;
-
-    parts[0].messages = countCalls(counter, makeProxy);
-    return parts;
 }
 
 QString number(double value, int decimals = 0)
@@ -605,11 +393,7 @@ int main(int argc, char *argv[])
             {{QStringLiteral("CanHibernate"), true}, {QStringLiteral("CanSuspend"), true}});
     if (!upower.start())
         qFatal("the UPower stand-in did not start");
-
-    // The monitor reads over a connection of its own, opened on its first call.
-    DirectSystemBus::call(propertyGet(upowerPath, upowerInterface, QStringLiteral("CanSuspend")));
-    CallCounter counter(
-            {QDBusConnection::systemBus().baseService(), DirectSystemBus::uniqueName()});
+    CallCounter counter(QDBusConnection::systemBus().baseService());
 
     QStringList paths;
     QList<Result> results;
@@ -620,102 +404,71 @@ int main(int argc, char *argv[])
             paths << upower.addDevice(name, UPowerMock::battery(name, 30, 50, 1));
         }
         // A short probe sizes the number of runs to the time given.
+        upower.setEnumeration(paths);
+        const QList<QDBusMessage> floor = floorMessages(paths);
         QElapsedTimer probe;
         probe.start();
-        const QList<QDBusMessage> floor = floorMessages(paths);
-        upower.setEnumeration(paths);
         for (int i = 0; i < 3; ++i)
             runFloor(floor);
         const double perRun = double(probe.nsecsElapsed()) / 3 / 1e9;
         const int runs = qBound(15, int(seconds / (2.2 * perRun)), 2000);
         std::fprintf(stderr, "bench_monitor: %d batteries, %d runs each\n", count, runs);
-        results << measure(upower, paths, runs, countedRuns, &counter);
+        results << measure(upower, paths, runs, countedRuns, counter);
     }
 
     // Units in the headers, plain numbers in the cells.
-    const auto wall = [](const Result &r, int k) {
-        return median(r.contenders.at(k).wallNs) / 1000;
+    const auto wall = [](const Contender &c) {
+        return median(c.wallNs) / 1000;
     };
-    const auto cpu = [](const Result &r, int k) {
-        return median(r.contenders.at(k).cpuNs) / 1000;
+    const auto cpu = [](const Contender &c) {
+        return median(c.cpuNs) / 1000;
     };
-    const auto calls = [](const Result &r, int k) {
-        return double(r.contenders.at(k).calls.size()) / r.countedRuns;
+    const auto calls = [](const Result &r, const Contender &c) {
+        return double(c.calls.size()) / r.countedRuns;
     };
     out() << QString::fromUtf8(
             "| batteries | runs | monitor run, median (µs) | floor, median (µs) | ratio | "
             "monitor p90 (µs) | floor p90 (µs) | client CPU monitor (µs) | client CPU floor "
-            "(µs) | messages per run | required round trips |\n");
-    out() << "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+            "(µs) | calls per run, monitor | calls per run, floor | 3 + 5N | monitor's calls "
+            "= floor's, in order |\n");
+    out() << "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---|\n";
     for (const Result &r : qAsConst(results)) {
-        out() << "| " << r.devices << " | " << r.runs << " | " << number(wall(r, 0)) << " | "
-              << number(wall(r, 1)) << " | " << number(wall(r, 0) / wall(r, 1), 3) << " | "
-              << number(percentile(r.contenders.at(0).wallNs, 0.9) / 1000) << " | "
-              << number(percentile(r.contenders.at(1).wallNs, 0.9) / 1000) << " | "
-              << number(cpu(r, 0)) << " | " << number(cpu(r, 1)) << " | " << number(calls(r, 0), 2)
-              << " | " << r.requiredCalls << " |\n";
+        out() << "| " << r.devices << " | " << r.runs << " | " << number(wall(r.monitor)) << " | "
+              << number(wall(r.floor)) << " | " << number(wall(r.monitor) / wall(r.floor), 3)
+              << " | " << number(percentile(r.monitor.wallNs, 0.9) / 1000) << " | "
+              << number(percentile(r.floor.wallNs, 0.9) / 1000) << " | " << number(cpu(r.monitor))
+              << " | " << number(cpu(r.floor)) << " | " << number(calls(r, r.monitor), 2) << " | "
+              << number(calls(r, r.floor), 2) << " | " << r.requiredCalls << " | "
+              << (r.monitor.calls == r.floor.calls ? "yes" : "no") << " |\n";
     }
     out() << "\n";
     if (results.size() >= 2) {
         out() << QString::fromUtf8(
                 "| batteries | monitor per battery (µs) | floor per battery (µs) | ratio | "
-                "monitor CPU per battery (µs) | floor CPU per battery (µs) | messages per "
+                "monitor CPU per battery (µs) | floor CPU per battery (µs) | calls per "
                 "battery |\n");
         out() << "|---|---:|---:|---:|---:|---:|---:|\n";
         for (int i = 1; i < results.size(); ++i) {
             const Result &a = results.at(i - 1);
             const Result &b = results.at(i);
             const double n = b.devices - a.devices;
-            const double monitor = (wall(b, 0) - wall(a, 0)) / n;
-            const double floor = (wall(b, 1) - wall(a, 1)) / n;
+            const double monitor = (wall(b.monitor) - wall(a.monitor)) / n;
+            const double floor = (wall(b.floor) - wall(a.floor)) / n;
             out() << "| " << a.devices << QString::fromUtf8(" → ") << b.devices << " | "
                   << number(monitor) << " | " << number(floor) << " | "
-                  << number(monitor / floor, 3) << " | " << number((cpu(b, 0) - cpu(a, 0)) / n)
-                  << " | " << number((cpu(b, 1) - cpu(a, 1)) / n) << " | "
-                  << number((calls(b, 0) - calls(a, 0)) / n, 2) << " |\n";
+                  << number(monitor / floor, 3) << " | "
+                  << number((cpu(b.monitor) - cpu(a.monitor)) / n) << " | "
+                  << number((cpu(b.floor) - cpu(a.floor)) / n) << " | "
+                  << number((calls(b, b.monitor) - calls(a, a.monitor)) / n, 2) << " |\n";
         }
         out() << "\n";
     }
     out() << "Method calls per run seen by the bus monitor:\n\n";
     for (const Result &r : qAsConst(results)) {
-        for (const Contender &contender : r.contenders) {
-            out() << "- " << r.devices << " batteries, " << contender.name << " (" << r.countedRuns
-                  << " runs): " << tallyText(tally(contender.calls, r.countedRuns)) << "\n";
+        for (const Contender *c : {&r.monitor, &r.floor}) {
+            out() << "- " << r.devices << " batteries, " << c->name << " (" << r.countedRuns
+                  << " runs): " << tallyText(c->calls, r.countedRuns) << "\n";
         }
-    }
-    out() << "\n";
-
-    out() << QString::fromUtf8("The same calls through QtDBus, timed in the same rotation:\n\n"
-                               "| batteries | floor (µs) | through QtDBus (µs) | client CPU floor "
-                               "(µs) | client CPU through QtDBus (µs) |\n");
-    out() << "|---:|---:|---:|---:|---:|\n";
-    for (const Result &r : qAsConst(results)) {
-        out() << "| " << r.devices << " | " << number(wall(r, 1)) << " | " << number(wall(r, 2))
-              << " | " << number(cpu(r, 1)) << " | " << number(cpu(r, 2)) << " |\n";
-    }
-    out() << "\n";
-
-    // With no window left, nothing in the process watches UPower's name.
-    const Part lone = measureLoneProxy(paths.constFirst(), &counter);
-    QList<Part> parts;
-    {
-        upower.setEnumeration({paths.constFirst()});
-        WMain window;
-        window.findChild<MonitorClock *>()->stop();
-        parts = measureParts(paths.constFirst(), &counter);
-    }
-    parts << lone;
-    out() << QString::fromUtf8("| part of a run (main window alive, 1 battery) | wall, median (µs) "
-                               "| the bare calls (µs) | CPU, median (µs) | CPU of the bare calls "
-                               "(µs) | method calls per 10 |\n");
-    out() << "|---|---:|---:|---:|---:|---:|\n";
-    for (const Part &part : qAsConst(parts)) {
-        out() << "| " << part.name << " | " << number(median(part.wallNs) / 1000, 1) << " | "
-              << number(median(part.bareWallNs) / 1000, 1) << " | "
-              << number(median(part.cpuNs) / 1000, 1) << " | "
-              << number(median(part.bareCpuNs) / 1000, 1) << " | "
-              << (part.messages >= 0 ? QString::number(part.messages) : QString::fromUtf8("–"))
-              << " |\n";
     }
     out().flush();
     return 0;
