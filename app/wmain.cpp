@@ -12,18 +12,15 @@
 #include "wcontrol.h"
 #include "wexhelpmenu.h"
 #include "wexintegration.h"
+#include "windowtray.h"
 #include "wirenames.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QSettings>
-#include <QStyle>
-#include <QSystemTrayIcon>
 #include <QWindow>
 
 namespace {
-
-constexpr int messageDuration = 10000;
 
 // The tab shows the battery's model as text; '&' would otherwise turn the
 // next letter into a shortcut.
@@ -31,14 +28,6 @@ QString tabTitle(const QWidget *page)
 {
     QString title = page->windowTitle();
     return title.replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
-// The theme's icon of that name, or the fallback when the theme has none;
-// the fallback is only made when it is needed.
-template<typename Fallback>
-QIcon themeIcon(const QString &name, Fallback fallback)
-{
-    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : fallback();
 }
 
 } // namespace
@@ -50,9 +39,7 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
     ui.aExit->setIcon(QIcon::fromTheme(QStringLiteral("application-exit")));
     setWindowIcon(powerIcon());
 
-    trayIcon = new QSystemTrayIcon(windowIcon(), this);
-    trayIcon->setToolTip(windowTitle());
-    trayIcon->setVisible(true);
+    trayIcon = new WindowTray(tr("Power manager"), windowIcon(), this);
 
     connect(ui.aExit, &QAction::triggered, this, &WMain::close);
     // Shown only while a power-profiles daemon offers profiles.
@@ -236,7 +223,7 @@ void WMain::timeout()
     // After a "Power is down" of the same run: a tray that shows one
     // message at a time then keeps the warning.
     for (const QString &warning : decision.warnings)
-        showMessage(warning, true);
+        trayIcon->showMessage(warning, true);
     if (decision.sleepMs)
         clock->sleepFor(*decision.sleepMs);
 }
@@ -265,27 +252,9 @@ PowerMonitor::Run WMain::currentRun()
 
 void WMain::reportLinePower(bool discharging)
 {
-    // The icon changes only with line power; setting it hands the tray host
-    // a new image, which is not worth doing on every tick.
-    if (discharging != trayShowsPowerDown) {
-        trayShowsPowerDown = discharging;
-        // The window's icon is the "power" icon, drawn once at start-up
-        // when the theme lacks it.
-        trayIcon->setIcon(
-                discharging ? themeIcon(
-                        QStringLiteral("dialog-warning"),
-                        [this] { return style()->standardIcon(QStyle::SP_MessageBoxWarning); })
-                            : windowIcon());
-    }
+    trayIcon->showPowerDown(discharging);
     if (discharging != powerDown) {
         powerDown = discharging;
-        showMessage(discharging ? tr("Power is down") : tr("Power is up"), discharging);
+        trayIcon->showMessage(discharging ? tr("Power is down") : tr("Power is up"), discharging);
     }
-}
-
-void WMain::showMessage(const QString &message, bool warning)
-{
-    trayIcon->showMessage(tr("Power manager"), message,
-                          warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
-                          messageDuration);
 }

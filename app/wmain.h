@@ -10,10 +10,10 @@ class DeviceProperties;
 class MonitorClock;
 class PowerServices;
 class QSettings;
-class QSystemTrayIcon;
 class SettingsStoreWatch;
 class WBattery;
 class WControl;
+class WindowTray;
 
 // The application's window: a "No batteries detected" page, or the
 // "Settings" tab followed by a tab per battery of the machine, and its own
@@ -54,12 +54,10 @@ private:
     void tickIfMonitorSeesChange(const QString &path);
     PowerMonitor::Run currentRun();
     void reportLinePower(bool discharging);
-    void showMessage(const QString &message, bool warning);
 
     bool powerDown = false;
     bool keepRunning = false;
-    bool trayShowsPowerDown = false;
-    QSystemTrayIcon *trayIcon;
+    WindowTray *trayIcon;
     Ui::WMain ui;
     WControl *control;
     PowerServices *services;
