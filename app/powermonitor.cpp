@@ -33,6 +33,7 @@ PowerMonitor::Decision PowerMonitor::decide(const Run &run, const QSettings &set
             decideForBattery(device, run, settings, decision);
     }
     const qint64 untilNextSchedule = runSchedules(run, settings, decision);
+    refusals.runDone();
     // Until a schedule becomes due, or an action is to be asked for again,
     // the coming ticks could only repeat this one.
     if (run.changesAnnounced && decision.requests.isEmpty())
@@ -48,18 +49,24 @@ void PowerMonitor::decideForBattery(const DeviceProperties &device, const Run &r
     const CriticalSetting critical = criticalSettingFor(settings, path);
     const bool discharging = device.state() == UPowerWire::Discharging;
     const auto action = criticalActionFor(critical, percent);
-    if (action && discharging)
+    const bool requesting = action && discharging;
+    if (requesting)
         decision.requests.append(*action);
     decision.onBattery = decision.onBattery || discharging;
 
-    const auto warning =
-            criticalWarning.observe({path, percent, discharging, critical.level, critical.action,
-                                     [&run, &device] { return run.batteryName(device); },
-                                     [&run, &path] {
-                                         return run.secondsToEmpty(path);
-                                     }});
+    const auto name = [&run, &device] {
+        return run.batteryName(device);
+    };
+    const auto warning = criticalWarning.observe(
+            {path, percent, discharging, critical.level, critical.action, name, [&run, &path] {
+                 return run.secondsToEmpty(path);
+             }});
     if (warning)
         decision.warnings.append(*warning);
+    const auto refusal = refusals.observeBattery(path, critical.action, requesting, critical.level,
+                                                 percent, name);
+    if (refusal)
+        decision.warnings.append(*refusal);
 }
 
 // Requests the scheduled actions that are due; returns how long until the
@@ -86,6 +93,8 @@ qint64 PowerMonitor::runSchedules(const Run &run, const QSettings &settings, Dec
             continue;
         scheduled.requested(action, now);
         decision.requests.append(action);
+        if (const auto refusal = refusals.observeSchedule(action, now))
+            decision.warnings.append(*refusal);
     }
     return untilNext;
 }

@@ -2,6 +2,7 @@
 
 #include "criticalwarning.h"
 #include "deviceproperties.h"
+#include "refusalnotice.h"
 #include "scheduledrequests.h"
 #include "timeofday.h"
 
@@ -46,7 +47,8 @@ public:
     {
         QStringList requests; // in order: critical actions, then schedules
         bool onBattery = false;
-        QStringList warnings;
+        QStringList warnings; // and refusals of what was asked for
+
         // How long the clock may sleep after this run; none: the next tick.
         std::optional<qint64> sleepMs;
     };
@@ -57,6 +59,9 @@ public:
 
     // The machine says it has woken from sleep.
     void machineWasAway() { scheduled.machineWasAway(); }
+    // The system refused an action the monitor asked for; the next run
+    // tells so if it still asks for it.
+    void refused(const PowerRefusal &refusal) { refusals.refused(refusal); }
     // Whether a run now could decide otherwise than the last one did for
     // this device (none: it is gone).
     bool seesChange(const QString &path, const std::optional<DeviceProperties> &device) const;
@@ -68,6 +73,7 @@ private:
 
     ScheduledRequests scheduled;
     CriticalWarning criticalWarning;
+    RefusalNotice refusals;
     // What the last run read of each device (type, state, charge): a
     // change to anything else decides nothing.
     using Seen = std::tuple<uint, uint, int>;

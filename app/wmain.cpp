@@ -63,6 +63,11 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
     connect(services, &PowerServices::devicesReloaded, this, &WMain::followReloadedDevices);
     connect(services, &PowerServices::restarted, clock, &MonitorClock::tickSoon);
     connect(services, &PowerServices::woke, this, &WMain::machineWoke);
+    connect(services, &PowerServices::refused, this, [this](const PowerRefusal &refusal) {
+        monitor.refused(refusal);
+        // Told on the next tick of the grid, if it still asks for it.
+        clock->tickSoon();
+    });
 
     control = new WControl(this);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),

@@ -121,7 +121,14 @@ qlonglong PowerServices::secondsToEmpty(const QString &path)
 
 void PowerServices::request(const QString &action)
 {
-    requestPowerAction(this, action);
+    requestPowerAction(this, action, [this](const PowerRefusal &refusal) {
+        // logind is asked who is in the way only after it said no.
+        if (refusal.fromLogind)
+            findInhibitors(this, refusal,
+                           [this](const PowerRefusal &found) { emit refused(found); });
+        else
+            emit refused(refusal);
+    });
 }
 
 void PowerServices::ownerChanged(const QString &, const QString &, const QString &newOwner)

@@ -44,7 +44,8 @@ public:
     // A battery's time to empty; may ask the daemon.
     qlonglong secondsToEmpty(const QString &path);
 
-    // Requests a power action; see requestPowerAction().
+    // Requests a power action; see requestPowerAction(). A refusal is told
+    // by refused(), with who holds logind's block on it where logind said no.
     void request(const QString &action);
 
 signals:
@@ -59,6 +60,7 @@ signals:
     void devicesReloaded();
     // The machine has woken from sleep.
     void woke();
+    void refused(const PowerRefusal &refusal);
 
 private slots:
     void ownerChanged(const QString &service, const QString &oldOwner, const QString &newOwner);

@@ -2,6 +2,7 @@
 
 #include "wirenames.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusMessage>
@@ -78,9 +79,24 @@ QDBusMessage logindCall(const QString &method)
                                           LogindWire::managerInterface, method);
 }
 
-// Sends PowerOff, Suspend or Hibernate to logind and leaves it at that; a
-// refusal only ends up in the log, as there is nobody to ask again.
-void requestFromLogind(QObject *owner, const QString &method)
+using RefusalHandler = std::function<void(const PowerRefusal &)>;
+
+PowerRefusal refusalOf(const QString &action, const QDBusError &error, bool fromLogind)
+{
+    qWarning().noquote() << "The system did not" << action << "the machine:" << error.name()
+                         << error.message();
+    return {action, error.message().isEmpty() ? error.name() : error.message(), fromLogind, {}};
+}
+
+void tell(const RefusalHandler &refused, const PowerRefusal &refusal)
+{
+    if (refused)
+        refused(refusal);
+}
+
+// Sends PowerOff, Suspend or Hibernate to logind without waiting.
+void requestFromLogind(QObject *owner, const QString &action, const QString &method,
+                       const RefusalHandler &refused)
 {
     QDBusMessage call = logindCall(method);
     // Not interactive: the request usually comes from the monitor with
@@ -89,34 +105,58 @@ void requestFromLogind(QObject *owner, const QString &method)
     auto *watcher =
             new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call), owner);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
-                     [method](QDBusPendingCallWatcher *finished) {
-                         if (finished->isError()) {
-                             qWarning().noquote() << "logind did not" << method
-                                                  << "the machine:" << finished->error().name()
-                                                  << finished->error().message();
-                         }
+                     [action, refused](QDBusPendingCallWatcher *finished) {
                          finished->deleteLater();
+                         if (finished->isError())
+                             tell(refused, refusalOf(action, finished->error(), true));
                      });
 }
 
 // Asks UPower to sleep without waiting; should its answer show that it has
 // no such request (UPower 0.99 and later) or is not there, logind is asked.
-void requestSleep(QObject *owner, const QString &method)
+void requestSleep(QObject *owner, const QString &action, const QString &method,
+                  const RefusalHandler &refused)
 {
     const QDBusMessage call = QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
                                                              UPowerWire::interface, method);
     auto *watcher =
             new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call), owner);
-    const QString logindMethod = method;
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
-                     [owner, logindMethod](QDBusPendingCallWatcher *finished) {
+                     [owner, action, method, refused](QDBusPendingCallWatcher *finished) {
                          finished->deleteLater();
                          if (!finished->isError())
                              return;
                          const QString error = finished->error().name();
                          if (isNoSuchMethod(error) || isServiceMissing(error))
-                             requestFromLogind(owner, logindMethod);
+                             requestFromLogind(owner, action, method, refused);
+                         else
+                             tell(refused, refusalOf(action, finished->error(), false));
                      });
+}
+
+// logind's inhibitors, (what, who, why, mode, uid, pid) each; those of
+// another shape are passed over.
+QList<PowerRefusal::Inhibitor> blockersOf(const QDBusMessage &reply, const QString &kind)
+{
+    QList<PowerRefusal::Inhibitor> blockers;
+    const QVariant list = reply.arguments().value(0);
+    if (list.userType() != qMetaTypeId<QDBusArgument>())
+        return blockers;
+    const auto argument = qvariant_cast<QDBusArgument>(list);
+    if (argument.currentSignature() != QLatin1String("a(ssssuu)"))
+        return blockers;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QString what, who, why, mode;
+        uint uid = 0, pid = 0;
+        argument.beginStructure();
+        argument >> what >> who >> why >> mode >> uid >> pid;
+        argument.endStructure();
+        if (mode == QLatin1String("block") && what.split(QLatin1Char(':')).contains(kind))
+            blockers.append({who, why});
+    }
+    argument.endArray();
+    return blockers;
 }
 
 } // namespace
@@ -161,19 +201,41 @@ SleepSupport readSleepSupport()
     return support;
 }
 
-void requestPowerAction(QObject *owner, const QString &action)
+void requestPowerAction(QObject *owner, const QString &action, const RefusalHandler &refused)
 {
     if (action == QLatin1String("hibernate")) {
-        requestSleep(owner, QStringLiteral("Hibernate"));
+        requestSleep(owner, action, QStringLiteral("Hibernate"), refused);
     } else if (action == QLatin1String("suspend")) {
-        requestSleep(owner, QStringLiteral("Suspend"));
+        requestSleep(owner, action, QStringLiteral("Suspend"), refused);
     } else {
         QDBusInterface consoleKit(ConsoleKitWire::service, ConsoleKitWire::managerPath,
                                   ConsoleKitWire::managerInterface, QDBusConnection::systemBus());
         const QDBusMessage reply = consoleKit.call(QStringLiteral("Stop"));
+        if (reply.type() != QDBusMessage::ErrorMessage)
+            return;
         // Only a missing ConsoleKit hands over to logind: one that refuses
         // has said what the machine's policy is.
-        if (reply.type() == QDBusMessage::ErrorMessage && isServiceMissing(reply.errorName()))
-            requestFromLogind(owner, QStringLiteral("PowerOff"));
+        if (isServiceMissing(reply.errorName()))
+            requestFromLogind(owner, action, QStringLiteral("PowerOff"), refused);
+        else
+            tell(refused, refusalOf(action, QDBusError(reply), false));
     }
+}
+
+void findInhibitors(QObject *owner, PowerRefusal refusal, const RefusalHandler &found)
+{
+    const QString kind = refusal.action == QLatin1String("hibernate")
+                    || refusal.action == QLatin1String("suspend")
+            ? QStringLiteral("sleep")
+            : QStringLiteral("shutdown");
+    auto *watcher = new QDBusPendingCallWatcher(
+            QDBusConnection::systemBus().asyncCall(logindCall(QStringLiteral("ListInhibitors"))),
+            owner);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
+                     [refusal, kind, found](QDBusPendingCallWatcher *finished) mutable {
+                         finished->deleteLater();
+                         if (!finished->isError())
+                             refusal.inhibitors = blockersOf(finished->reply(), kind);
+                         found(refusal);
+                     });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <functional>
 
 class QObject;
 
@@ -17,11 +19,36 @@ struct SleepSupport
 // answers.
 SleepSupport readSleepSupport();
 
+// A request the system did not carry out: an error answer, or none.
+struct PowerRefusal
+{
+    // An application that holds logind's block on the action.
+    struct Inhibitor
+    {
+        QString who;
+        QString why;
+    };
+
+    QString action;
+    QString error; // the error's own text, as the service gave it
+    // Whether logind refused: only it can say who is in the way.
+    bool fromLogind = false;
+    QList<Inhibitor> inhibitors;
+};
+
 // Requests one action: "hibernate" and "suspend" from UPower without
 // waiting for its answer, and from logind when that answer says UPower
 // has no such request or is not there; anything else shuts the machine
 // down through ConsoleKit, waiting for the answer, or through logind when
 // no ConsoleKit is there. Case-sensitive. logind is never waited for; the
 // answers that come later are taken by children of owner, which must live
-// until then.
-void requestPowerAction(QObject *owner, const QString &action);
+// until then. A refusal is handed to refused, which may come before this
+// returns.
+void requestPowerAction(QObject *owner, const QString &action,
+                        const std::function<void(const PowerRefusal &)> &refused = {});
+
+// Asks logind, without waiting, who holds a block on the refused action
+// ("shutdown" for a shutdown, "sleep" otherwise), and hands the refusal on
+// with them.
+void findInhibitors(QObject *owner, PowerRefusal refusal,
+                    const std::function<void(const PowerRefusal &)> &found);

@@ -230,6 +230,32 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>%1 at %2&#xa0;% was refused: %3. %4 is at %5&#xa0;%: save your work.</source>
+        <translation>%1 bei %2&#xa0;% wurde abgelehnt: %3. %4 hat noch %5&#xa0;%: Speichern Sie Ihre Arbeit.</translation>
+    </message>
+    <message>
+        <source>%1, as scheduled, was refused: %2.</source>
+        <translation>%1 (geplant) wurde abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on</source>
+        <translation>%1 hält den Rechner in Betrieb</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on (%2)</source>
+        <translation>%1 hält den Rechner in Betrieb (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> und %n weiteres</numerusform>
+            <numerusform> und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScheduleControlWidget</name>
     <message>
         <source>at</source>

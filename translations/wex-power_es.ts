@@ -230,6 +230,32 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>%1 at %2&#xa0;% was refused: %3. %4 is at %5&#xa0;%: save your work.</source>
+        <translation>%1 al %2&#xa0;% fue rechazado: %3. %4 está al %5&#xa0;%: guarde su trabajo.</translation>
+    </message>
+    <message>
+        <source>%1, as scheduled, was refused: %2.</source>
+        <translation>%1 (programado) fue rechazado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on</source>
+        <translation>%1 mantiene el equipo encendido</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on (%2)</source>
+        <translation>%1 mantiene el equipo encendido (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> y %n más</numerusform>
+            <numerusform> y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScheduleControlWidget</name>
     <message>
         <source>at</source>

@@ -230,6 +230,32 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>%1 at %2&#xa0;% was refused: %3. %4 is at %5&#xa0;%: save your work.</source>
+        <translation>%1 à %2&#xa0;% a été refusé&#xa0;: %3. %4 est à %5&#xa0;%&#xa0;: enregistrez votre travail.</translation>
+    </message>
+    <message>
+        <source>%1, as scheduled, was refused: %2.</source>
+        <translation>%1 (programmé) a été refusé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on</source>
+        <translation>%1 maintient la machine allumée</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on (%2)</source>
+        <translation>%1 maintient la machine allumée (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> et %n autre</numerusform>
+            <numerusform> et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScheduleControlWidget</name>
     <message>
         <source>at</source>

@@ -230,6 +230,32 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>%1 at %2&#xa0;% was refused: %3. %4 is at %5&#xa0;%: save your work.</source>
+        <translation>%1 al %2&#xa0;% è stato rifiutato: %3. %4 è al %5&#xa0;%: salva il tuo lavoro.</translation>
+    </message>
+    <message>
+        <source>%1, as scheduled, was refused: %2.</source>
+        <translation>%1 (pianificato) è stato rifiutato: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on</source>
+        <translation>%1 tiene acceso il computer</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on (%2)</source>
+        <translation>%1 tiene acceso il computer (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> e %n altro</numerusform>
+            <numerusform> e altri %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScheduleControlWidget</name>
     <message>
         <source>at</source>

@@ -227,6 +227,31 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>%1 at %2&#xa0;% was refused: %3. %4 is at %5&#xa0;%: save your work.</source>
+        <translation>%2&#xa0;% での%1は拒否されました: %3。%4 は %5&#xa0;% です: 作業を保存してください。</translation>
+    </message>
+    <message>
+        <source>%1, as scheduled, was refused: %2.</source>
+        <translation>予定された%1は拒否されました: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on</source>
+        <translation>%1 がマシンの停止を妨げています</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on (%2)</source>
+        <translation>%1 がマシンの停止を妨げています (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform>、ほか %n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScheduleControlWidget</name>
     <message>
         <source>at</source>

@@ -233,6 +233,33 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
 </context>
 <context>
+    <name>RefusalNotice</name>
+    <message>
+        <source>%1 at %2&#xa0;% was refused: %3. %4 is at %5&#xa0;%: save your work.</source>
+        <translation>%1 przy %2&#xa0;% odrzucono: %3. %4 ma %5&#xa0;%: zapisz swoją pracę.</translation>
+    </message>
+    <message>
+        <source>%1, as scheduled, was refused: %2.</source>
+        <translation>%1 (zaplanowane) odrzucono: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on</source>
+        <translation>%1 nie pozwala wyłączyć komputera</translation>
+    </message>
+    <message>
+        <source>%1 is keeping the machine on (%2)</source>
+        <translation>%1 nie pozwala wyłączyć komputera (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> i %n inny</numerusform>
+            <numerusform> i %n inne</numerusform>
+            <numerusform> i %n innych</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScheduleControlWidget</name>
     <message>
         <source>at</source>
