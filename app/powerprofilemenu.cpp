@@ -45,16 +45,21 @@ void PowerProfileMenu::showActive()
         action->setChecked(action->data().toString() == active);
 }
 
-QString PowerProfileMenu::entryText(const QString &profile) const
+QString PowerProfileMenu::profileName(const QString &profile)
 {
     if (profile == QLatin1String("power-saver"))
         return tr("Power Saver");
     if (profile == QLatin1String("balanced"))
         return tr("Balanced");
-    if (profile != QLatin1String("performance"))
-        return profile;
-    const QString reason = degradedReason();
-    return reason.isEmpty() ? tr("Performance") : tr("Performance (limited: %1)").arg(reason);
+    if (profile == QLatin1String("performance"))
+        return tr("Performance");
+    return profile;
+}
+
+QString PowerProfileMenu::entryText(const QString &profile) const
+{
+    const QString reason = profile == QLatin1String("performance") ? degradedReason() : QString();
+    return reason.isEmpty() ? profileName(profile) : tr("Performance (limited: %1)").arg(reason);
 }
 
 QString PowerProfileMenu::degradedReason() const

@@ -16,6 +16,10 @@ class PowerProfileMenu : public QMenu
 public:
     explicit PowerProfileMenu(PowerProfiles *profiles, QWidget *parent = nullptr);
 
+    // The profile's name as a person reads it ("power-saver": "Power Saver");
+    // a name the program does not know is given as it is.
+    static QString profileName(const QString &profile);
+
 private:
     void rebuild();
     QString entryText(const QString &profile) const;

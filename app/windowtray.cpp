@@ -1,7 +1,14 @@
 #include "windowtray.h"
 
+#include "powerprofilemenu.h"
+#include "powerprofiles.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
 #include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -21,7 +28,21 @@ WindowTray::WindowTray(const QString &messageTitle, const QIcon &powerIcon, QWid
     : QSystemTrayIcon(powerIcon, window), messageTitle(messageTitle), powerIcon(powerIcon)
 {
     setToolTip(window->windowTitle());
+    connect(this, &QSystemTrayIcon::activated, this, [this](ActivationReason reason) {
+        if (reason == Trigger)
+            toggleWindow();
+        // A StatusNotifier host that asks the item for its menu, rather
+        // than reading the exported one, gets it where the pointer is. An
+        // XEmbed tray has popped it up already.
+        else if (reason == Context && contextMenu() && !contextMenu()->isVisible())
+            contextMenu()->popup(QCursor::pos());
+    });
     setVisible(true);
+}
+
+QWidget *WindowTray::window() const
+{
+    return qobject_cast<QWidget *>(parent());
 }
 
 void WindowTray::showPowerDown(bool down)
@@ -32,7 +53,7 @@ void WindowTray::showPowerDown(bool down)
         return;
     showsPowerDown = down;
     // The "power" icon was drawn once at start-up when the theme lacks it.
-    auto *window = qobject_cast<QWidget *>(parent());
+    QWidget *window = this->window();
     setIcon(down ? themeIcon(QStringLiteral("dialog-warning"),
                              [window] {
                                  return window->style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -45,4 +66,53 @@ void WindowTray::showMessage(const QString &message, bool warning)
     QSystemTrayIcon::showMessage(messageTitle, message,
                                  warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
                                  messageDuration);
+}
+
+void WindowTray::offerMenu(QAction *exit, PowerProfiles *profiles)
+{
+    // Owned by the window: the tray icon does not own its menu. Built once;
+    // the profile entries follow the daemon inside their own menu.
+    auto *menu = new QMenu(window());
+    menu->addAction(tr("Show window"), this, &WindowTray::showWindow);
+    // Before the menu is handed over, so that a StatusNotifier host gets the
+    // profiles as a submenu too.
+    menu->addMenu(new PowerProfileMenu(profiles, menu));
+    menu->addSeparator();
+    menu->addAction(exit);
+    setContextMenu(menu);
+    connect(profiles, &PowerProfiles::refused, this,
+            [this](const QString &profile, const QString &reason) {
+                showMessage(tr("The power profile could not be changed to %1: %2")
+                                    .arg(PowerProfileMenu::profileName(profile), reason),
+                            true);
+            });
+}
+
+void WindowTray::setHidesOnClick(bool hides)
+{
+    hidesOnClick = hides;
+}
+
+void WindowTray::showWindow()
+{
+    QWidget *window = this->window();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void WindowTray::toggleWindow(bool showsClicked)
+{
+    QWidget *window = this->window();
+    // Asked of the window rather than the widget: a window shown again
+    // right after it was hidden gets the input focus without the widget
+    // hearing of it.
+    const bool inFront = window->isVisible() && window->windowHandle()->isActive()
+            && !(window->windowState() & Qt::WindowMinimized);
+    // Closing hides the window of a program in the background, where it was.
+    if (hidesOnClick && inFront && showsClicked)
+        window->close();
+    else
+        showWindow();
 }

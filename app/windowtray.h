@@ -2,8 +2,13 @@
 
 #include <QSystemTrayIcon>
 
+class PowerProfiles;
+class QAction;
+
 // The window's own tray icon: the "power" image, or a warning sign while
-// line power is down, and the program's messages under one title.
+// line power is down, and the program's messages under one title. A click
+// on it brings the window to the front, and its menu shows the window,
+// switches the power profile and ends the program.
 class WindowTray : public QSystemTrayIcon
 {
     Q_OBJECT
@@ -15,8 +20,25 @@ public:
     void showPowerDown(bool down);
     void showMessage(const QString &message, bool warning);
 
+    // The context menu: "Show window", the profiles while the daemon offers
+    // some, and exit. Refused switches of the profile are told as messages.
+    void offerMenu(QAction *exit, PowerProfiles *profiles);
+    // For a program in the background: a click on the window's tray icon
+    // while the window is in front hides it again, as closing does.
+    void setHidesOnClick(bool hides);
+
+public slots:
+    void showWindow();
+    // A click on one of the program's tray icons. The window comes to the
+    // front; when it already is there and shows what was clicked, it is
+    // hidden, if the program runs in the background.
+    void toggleWindow(bool showsClicked = true);
+
 private:
+    QWidget *window() const;
+
     QString messageTitle;
     QIcon powerIcon;
     bool showsPowerDown = false;
+    bool hidesOnClick = false;
 };

@@ -42,8 +42,11 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
     trayIcon = new WindowTray(tr("Power manager"), windowIcon(), this);
 
     connect(ui.aExit, &QAction::triggered, this, &WMain::close);
-    // Shown only while a power-profiles daemon offers profiles.
-    menuBar()->addMenu(new PowerProfileMenu(new PowerProfiles(this), this));
+    // Shown only while a power-profiles daemon offers profiles; the tray's
+    // menu shows the same ones.
+    auto *profiles = new PowerProfiles(this);
+    menuBar()->addMenu(new PowerProfileMenu(profiles, this));
+    trayIcon->offerMenu(ui.aExit, profiles);
     menuBar()->addMenu(new WexHelpMenu(this));
 
     // The monitor reads its settings on every tick: one store, read again
@@ -110,6 +113,14 @@ void WMain::registerBattery(const DeviceProperties &device)
 {
     auto *battery = new WBattery(device, this);
     batteries.insert(device.path(), battery);
+    connect(battery, &WBattery::trayActivated, this,
+            [this, battery](QSystemTrayIcon::ActivationReason reason) {
+                if (reason != QSystemTrayIcon::Trigger)
+                    return;
+                const bool shown = ui.tabs->currentWidget() == battery;
+                ui.tabs->setCurrentWidget(battery);
+                trayIcon->toggleWindow(shown);
+            });
     ui.tabs->addTab(battery, battery->windowIcon(), tabTitle(battery));
 }
 
@@ -193,6 +204,7 @@ void WMain::keepRunningWhenClosed()
 {
     keepRunning = true;
     QApplication::setQuitOnLastWindowClosed(false);
+    trayIcon->setHidesOnClick(true);
     connect(ui.aExit, &QAction::triggered, qApp, &QCoreApplication::quit);
 }
 

@@ -430,6 +430,17 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>Das Energieprofil konnte nicht zu %1 gewechselt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

@@ -430,6 +430,17 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>Mostrar la ventana</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>No se pudo cambiar el perfil de energía a %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

@@ -430,6 +430,17 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>Afficher la fenêtre</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>Le profil énergétique n’a pas pu passer à %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

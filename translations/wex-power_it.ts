@@ -430,6 +430,17 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>Mostra la finestra</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>Non è stato possibile passare al profilo energetico %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

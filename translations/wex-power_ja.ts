@@ -426,6 +426,17 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>ウィンドウを表示</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>電源プロファイルを%1に変更できませんでした: %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

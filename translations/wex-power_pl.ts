@@ -434,6 +434,17 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>Pokaż okno</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>Nie udało się zmienić profilu zasilania na %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

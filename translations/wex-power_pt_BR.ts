@@ -430,6 +430,17 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>Mostrar janela</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>Não foi possível mudar o perfil de energia para %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

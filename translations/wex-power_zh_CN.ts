@@ -426,6 +426,17 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>WindowTray</name>
+    <message>
+        <source>Show window</source>
+        <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>The power profile could not be changed to %1: %2</source>
+        <translation>无法将电源配置切换为%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Power management

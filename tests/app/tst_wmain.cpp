@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStackedWidget>
@@ -93,7 +94,14 @@ void TestWMain::trayIconBeforeFirstTick()
     QCOMPARE(trays.size(), 1);
     QCOMPARE(trays.first()->toolTip(), QStringLiteral("Power management"));
     QVERIFY(trays.first()->isVisible());
-    QVERIFY(!trays.first()->contextMenu());
+    // Built once, with File > Exit's own action; no profiles daemon here.
+    const QMenu *menu = trays.first()->contextMenu();
+    QVERIFY(menu);
+    const QList<QAction *> entries = menu->actions();
+    QCOMPARE(entries.size(), 4);
+    QCOMPARE(entries.first()->text(), QStringLiteral("Show window"));
+    QVERIFY(entries.at(1)->menu() && !entries.at(1)->isVisible());
+    QCOMPARE(entries.last(), w.findChild<QAction *>(QStringLiteral("aExit")));
     QCOMPARE(w.windowIcon().name(), QStringLiteral("power"));
 }
 
