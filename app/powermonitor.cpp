@@ -3,6 +3,7 @@
 #include "chargerule.h"
 #include "monitorrules.h"
 #include "poweractions.h"
+#include "settingskeys.h"
 #include "wirenames.h"
 
 #include <QSettings>
@@ -27,11 +28,16 @@ PowerMonitor::Decision PowerMonitor::decide(const Run &run, const QSettings &set
     scheduled.tick(run.clocks, run.plannedGapMs);
     Decision decision;
     seen.clear();
+    QStringList present;
     for (const DeviceProperties &device : run.devices) {
-        seen.insert(device.path(), {device.type(), device.state(), chargePercent(device)});
+        seen.insert(device.path(), seenOf(device));
+        present << device.path();
         if (device.isMachineBattery())
             decideForBattery(device, run, settings, decision);
+        else if (run.followsDevices && device.isDeviceBattery())
+            warnOfDevice(device, settings, decision);
     }
+    deviceWarning.keepOnly(present);
     const qint64 untilNextSchedule = runSchedules(run, settings, decision);
     refusals.runDone();
     // Until a schedule becomes due, or an action is to be asked for again,
@@ -99,12 +105,27 @@ qint64 PowerMonitor::runSchedules(const Run &run, const QSettings &settings, Dec
     return untilNext;
 }
 
-bool PowerMonitor::seesChange(const QString &path,
-                              const std::optional<DeviceProperties> &device) const
+void PowerMonitor::warnOfDevice(const DeviceProperties &device, const QSettings &settings,
+                                Decision &decision)
+{
+    const bool enabled = settings.value(SettingsKeys::warnWhenLow(device.path()),
+                                        SettingsKeys::defaultWarnWhenLow)
+                                 .toBool();
+    if (const auto warning = deviceWarning.observe(device, enabled))
+        decision.warnings.append(*warning);
+}
+
+PowerMonitor::Seen PowerMonitor::seenOf(const DeviceProperties &device)
+{
+    return {device.type(), device.state(), chargePercent(device),
+            device.enumeration(QStringLiteral("WarningLevel")),
+            device.enumeration(QStringLiteral("BatteryLevel"))};
+}
+
+bool PowerMonitor::seesChange(const QString &path, const DeviceProperties *device) const
 {
     const auto last = seen.constFind(path);
     if (!device)
         return last != seen.cend();
-    return last == seen.cend()
-            || *last != Seen{device->type(), device->state(), chargePercent(*device)};
+    return last == seen.cend() || *last != seenOf(*device);
 }

@@ -2,6 +2,7 @@
 
 #include "criticalwarning.h"
 #include "deviceproperties.h"
+#include "devicewarning.h"
 #include "refusalnotice.h"
 #include "scheduledrequests.h"
 #include "timeofday.h"
@@ -36,6 +37,9 @@ public:
         // of the settings: a run may sleep through those that could only
         // repeat it.
         bool changesAnnounced;
+        // The values of the devices' own batteries are kept current, so
+        // that they can be warned about.
+        bool followsDevices;
         // The actions the machine offers now; asked only when one is due.
         std::function<QMap<QString, QString>()> offeredActions;
         // A battery's name and its time to empty, for the warning.
@@ -64,18 +68,22 @@ public:
     void refused(const PowerRefusal &refusal) { refusals.refused(refusal); }
     // Whether a run now could decide otherwise than the last one did for
     // this device (none: it is gone).
-    bool seesChange(const QString &path, const std::optional<DeviceProperties> &device) const;
+    bool seesChange(const QString &path, const DeviceProperties *device) const;
 
 private:
     void decideForBattery(const DeviceProperties &device, const Run &run, const QSettings &settings,
                           Decision &decision);
+    void warnOfDevice(const DeviceProperties &device, const QSettings &settings,
+                      Decision &decision);
     qint64 runSchedules(const Run &run, const QSettings &settings, Decision &decision);
 
     ScheduledRequests scheduled;
     CriticalWarning criticalWarning;
     RefusalNotice refusals;
-    // What the last run read of each device (type, state, charge): a
-    // change to anything else decides nothing.
-    using Seen = std::tuple<uint, uint, int>;
+    DeviceWarning deviceWarning;
+    // What the last run read of each device (type, state, charge, and the
+    // levels devices report): a change to anything else decides nothing.
+    using Seen = std::tuple<uint, uint, int, uint, uint>;
+    static Seen seenOf(const DeviceProperties &device);
     QHash<QString, Seen> seen;
 };

@@ -116,3 +116,8 @@ void WindowTray::toggleWindow(bool showsClicked)
     else
         showWindow();
 }
+
+void WindowTray::showDeviceCharges(const QStringList &lines)
+{
+    setToolTip((QStringList{window()->windowTitle()} + lines).join(QLatin1Char('\n')));
+}

@@ -19,6 +19,8 @@ public:
     // Shows the warning sign while the power is down.
     void showPowerDown(bool down);
     void showMessage(const QString &message, bool warning);
+    // The batteries of the machine's devices, a line each under the title.
+    void showDeviceCharges(const QStringList &lines);
 
     // The context menu: "Show window", the profiles while the daemon offers
     // some, and exit. Refused switches of the profile are told as messages.

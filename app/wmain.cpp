@@ -1,5 +1,6 @@
 #include "wmain.h"
 
+#include "devicespage.h"
 #include "monitorclock.h"
 #include "poweractions.h"
 #include "powericon.h"
@@ -73,6 +74,7 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
     });
 
     control = new WControl(this);
+    devicesPage = new DevicesPage(ui.tabs);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
                     tr("Settings"));
 
@@ -106,6 +108,8 @@ void WMain::load()
     }
     // The batteries that decide for the machine get a critical action.
     control->load(registered, actions);
+    for (const QString &path : services->devices())
+        followDeviceBattery(path);
     showPageForRegistry();
 }
 
@@ -135,12 +139,27 @@ void WMain::removeBattery(const QString &path)
 
 void WMain::showPageForRegistry()
 {
-    ui.stack->setCurrentIndex(batteries.isEmpty() ? 0 : 1);
+    ui.stack->setCurrentIndex(batteries.isEmpty() && devicesPage->isEmpty() ? 0 : 1);
+}
+
+// The batteries of the machine's devices are shown where their values are
+// announced: on the older daemon they would have to be asked for.
+void WMain::followDeviceBattery(const QString &path)
+{
+    const DeviceProperties device = services->device(path);
+    const bool shown =
+            services->announcesChanges() && services->contains(path) && device.isDeviceBattery();
+    if (shown ? devicesPage->setDevice(device) : devicesPage->removeDevice(path)) {
+        control->setDeviceBatteries(devicesPage->names());
+        showPageForRegistry();
+    }
+    trayIcon->showDeviceCharges(devicesPage->chargeLines());
 }
 
 void WMain::deviceAdded(const QString &path)
 {
     tickIfMonitorSeesChange(path);
+    followDeviceBattery(path);
     const DeviceProperties device = services->device(path);
     // UPSes are taken only at start; one that appears later is not followed.
     if (batteries.contains(path) || !device.isMachineBattery(false))
@@ -152,6 +171,7 @@ void WMain::deviceAdded(const QString &path)
 void WMain::deviceChanged(const QString &path)
 {
     tickIfMonitorSeesChange(path);
+    followDeviceBattery(path);
     if (WBattery *battery = batteries.value(path))
         battery->setProperties(services->device(path));
 }
@@ -159,6 +179,7 @@ void WMain::deviceChanged(const QString &path)
 void WMain::deviceRemoved(const QString &path)
 {
     tickIfMonitorSeesChange(path);
+    followDeviceBattery(path);
     removeBattery(path);
     showPageForRegistry();
 }
@@ -172,7 +193,9 @@ void WMain::followReloadedDevices()
         if (!present.contains(path))
             removeBattery(path);
     }
-    for (const QString &path : present) {
+    // Device batteries shown before, and every device listed now.
+    for (const QString &path : devicesPage->paths() + present) {
+        followDeviceBattery(path);
         const DeviceProperties device = services->device(path);
         if (WBattery *battery = batteries.value(path))
             battery->setProperties(device);
@@ -193,10 +216,8 @@ void WMain::machineWoke()
 // a device's time stamp every half minute changes nothing it reads.
 void WMain::tickIfMonitorSeesChange(const QString &path)
 {
-    const auto device = services->contains(path)
-            ? std::optional<DeviceProperties>(services->device(path))
-            : std::nullopt;
-    if (monitor.seesChange(path, device))
+    const DeviceProperties device = services->device(path);
+    if (monitor.seesChange(path, services->contains(path) ? &device : nullptr))
         clock->tickSoon();
 }
 
@@ -254,6 +275,7 @@ PowerMonitor::Run WMain::currentRun()
     run.timeOfDay = currentTimeOfDay();
     run.plannedGapMs = clock->plannedGapMs();
     run.changesAnnounced = services->announcesChanges() && storeWatch->isWatching();
+    run.followsDevices = services->announcesChanges();
     run.offeredActions = [this] {
         return powerActions(services->sleepSupport());
     };
@@ -261,9 +283,7 @@ PowerMonitor::Run WMain::currentRun()
         const WBattery *battery = batteries.value(device.path());
         return battery ? battery->windowTitle() : device.text(QStringLiteral("Model"));
     };
-    run.secondsToEmpty = [this](const QString &path) {
-        return services->secondsToEmpty(path);
-    };
+    run.secondsToEmpty = std::bind(&PowerServices::secondsToEmpty, services, std::placeholders::_1);
     return run;
 }
 

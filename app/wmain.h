@@ -7,6 +7,7 @@
 #include <QMap>
 
 class DeviceProperties;
+class DevicesPage;
 class MonitorClock;
 class PowerServices;
 class QSettings;
@@ -51,6 +52,7 @@ private:
     void registerBattery(const DeviceProperties &device);
     void removeBattery(const QString &path);
     void showPageForRegistry();
+    void followDeviceBattery(const QString &path);
     void tickIfMonitorSeesChange(const QString &path);
     PowerMonitor::Run currentRun();
     void reportLinePower(bool discharging);
@@ -60,6 +62,7 @@ private:
     WindowTray *trayIcon;
     Ui::WMain ui;
     WControl *control;
+    DevicesPage *devicesPage;
     PowerServices *services;
     QMap<QString, WBattery *> batteries;
     QSettings *settings;

@@ -90,3 +90,10 @@ bool DeviceProperties::isMachineBattery(bool includeUps) const
     const QVariant supply = value(QStringLiteral("PowerSupply"));
     return supply.userType() != QMetaType::Bool || supply.toBool();
 }
+
+bool DeviceProperties::isDeviceBattery() const
+{
+    const uint kind = type();
+    return kind != 0 && kind != UPowerWire::LinePower && kind != UPowerWire::Ups
+            && !isMachineBattery();
+}

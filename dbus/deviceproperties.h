@@ -49,6 +49,10 @@ public:
     // never asked for it).
     // includeUps: whether a UPS counts (only those present at start do).
     bool isMachineBattery(bool includeUps = true) const;
+    // Whether it is the battery of one of the machine's devices (a mouse, a
+    // keyboard, a headset, a pen...): a device of a known type, neither line
+    // power nor a UPS, that is not the machine's own.
+    bool isDeviceBattery() const;
 
 private:
     QString devicePath;

@@ -30,6 +30,33 @@ enum DeviceType : uint {
     Keyboard = 6,
     Pda = 7,
     Phone = 8,
+    Tablet = 10,
+    GamingInput = 12,
+    Pen = 13,
+    Touchpad = 14,
+    Headset = 17,
+    Speakers = 18,
+    Headphones = 19,
+    RemoteControl = 22,
+    Wearable = 26,
+};
+
+// The device property BatteryLevel: a coarse charge, for devices that
+// report no percentage.
+enum BatteryLevel : uint {
+    LevelNone = 1, // the device reports a percentage
+    LevelLow = 3,
+    LevelCritical = 4,
+    LevelNormal = 6,
+    LevelHigh = 7,
+    LevelFull = 8,
+};
+
+// The device property WarningLevel.
+enum WarningLevel : uint {
+    WarningLow = 3,
+    WarningCritical = 4,
+    WarningAction = 5,
 };
 
 // The device property State.

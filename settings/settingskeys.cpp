@@ -22,6 +22,11 @@ QString criticalAction(const QString &devicePath)
     return batteryKey(devicePath, QLatin1String("CriticalAction"));
 }
 
+QString warnWhenLow(const QString &devicePath)
+{
+    return batteryKey(devicePath, QLatin1String("WarnWhenLow"));
+}
+
 QString scheduleEnabled(const QString &action)
 {
     return schedulingKey(action, QLatin1String("Enabled"));

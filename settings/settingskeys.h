@@ -11,6 +11,8 @@ namespace SettingsKeys {
 // Per battery, by its UPower object path.
 QString criticalChargeLevel(const QString &devicePath);
 QString criticalAction(const QString &devicePath);
+// Per device battery (a mouse, a keyboard...), by its UPower object path.
+QString warnWhenLow(const QString &devicePath);
 
 // Per power action identifier (never "*").
 QString scheduleEnabled(const QString &action);
@@ -25,6 +27,7 @@ inline QString defaultCriticalAction()
     return QStringLiteral("shutdown");
 }
 constexpr bool defaultScheduleEnabled = false;
+constexpr bool defaultWarnWhenLow = true;
 constexpr int defaultHistorySpan = 24 * 3600;
 
 // The action identifier that means "do nothing".

@@ -1,11 +1,13 @@
 #include "wcontrol.h"
 
 #include "batterycontrolwidget.h"
+#include "devicecontrolwidget.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
 
 #include <QBoxLayout>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QSet>
 #include <QTabWidget>
 
@@ -43,4 +45,31 @@ void WControl::load(const QList<DeviceProperties> &batteries, const QMap<QString
         if (*it != SettingsKeys::nothingAction())
             new ScheduleControlWidget(*it, scheduleLayout, actions, schedulingPage);
     }
+}
+
+void WControl::setDeviceBatteries(const QList<QPair<QString, QString>> &devices)
+{
+    QStringList paths;
+    for (const auto &device : devices)
+        paths << device.first;
+    QStringList rows;
+    if (deviceGroup) {
+        for (const auto *row : deviceGroup->findChildren<DeviceControlWidget *>())
+            rows << row->path();
+    }
+    // Rebuilt only when devices come or go, so that a row being clicked
+    // is never replaced under the pointer.
+    if (rows == paths)
+        return;
+    delete deviceGroup;
+    deviceGroup = nullptr;
+    if (devices.isEmpty())
+        return;
+    deviceGroup = new QGroupBox(tr("Devices"), batteryPage);
+    auto *layout = new QVBoxLayout(deviceGroup);
+    for (const auto &device : devices)
+        layout->addWidget(new DeviceControlWidget(device.first, device.second, deviceGroup));
+    // Below the rows of the machine's batteries, above the stretch.
+    auto *pageLayout = qobject_cast<QBoxLayout *>(batteryPage->layout());
+    pageLayout->insertWidget(pageLayout->count() - 1, deviceGroup);
 }

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QWidget>
 
+class QGroupBox;
 class QTabWidget;
 
 // The "Settings" tab: a "Battery" page with a row per battery of the
@@ -20,9 +21,14 @@ public:
     // Builds the rows, one per battery in the order given and one per
     // offered action; called once.
     void load(const QList<DeviceProperties> &batteries, const QMap<QString, QString> &actions);
+    // The batteries of the machine's devices (a mouse, a keyboard...), by
+    // path with their names: a "Warn when low" row for each, in a group
+    // shown while there are any.
+    void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
 
 private:
     QTabWidget *tabs;
     QWidget *batteryPage;
     QWidget *schedulingPage;
+    QGroupBox *deviceGroup = nullptr;
 };

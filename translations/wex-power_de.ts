@@ -173,6 +173,139 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     </message>
 </context>
 <context>
+    <name>DeviceBattery</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablet</translation>
+    </message>
+    <message>
+        <source>Game controller</source>
+        <translation>Gamecontroller</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Touchpad</translation>
+    </message>
+    <message>
+        <source>Headset</source>
+        <translation>Headset</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Lautsprecher</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Kopfhörer</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Wearable</source>
+        <translation>Wearable</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>battery level</comment>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <comment>battery level</comment>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>battery level</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>battery level</comment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>battery level</comment>
+        <translation>Voll</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceControlWidget</name>
+    <message>
+        <source>Warn when low</source>
+        <translation>Bei niedrigem Stand warnen</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceWarning</name>
+    <message>
+        <source>%1 is running low. Charge it or change its battery soon.</source>
+        <translation>Der Akku von %1 wird schwach. Laden Sie ihn bald oder wechseln Sie die Batterie.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
+        <translation>%1 hat noch %2&#xa0;%. Laden Sie es bald oder wechseln Sie die Batterie.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Ladung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PowerProfileMenu</name>
     <message>
         <source>Power profile</source>
@@ -373,6 +506,10 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>Scheduling</source>
         <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,139 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     </message>
 </context>
 <context>
+    <name>DeviceBattery</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tableta</translation>
+    </message>
+    <message>
+        <source>Game controller</source>
+        <translation>Mando de juego</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Panel táctil</translation>
+    </message>
+    <message>
+        <source>Headset</source>
+        <translation>Auriculares con micrófono</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Altavoces</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Auriculares</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Mando a distancia</translation>
+    </message>
+    <message>
+        <source>Wearable</source>
+        <translation>Dispositivo vestible</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batería</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>battery level</comment>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <comment>battery level</comment>
+        <translation>Crítica</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>battery level</comment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>battery level</comment>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>battery level</comment>
+        <translation>Llena</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceControlWidget</name>
+    <message>
+        <source>Warn when low</source>
+        <translation>Avisar cuando esté baja</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceWarning</name>
+    <message>
+        <source>%1 is running low. Charge it or change its battery soon.</source>
+        <translation>La batería de %1 se está agotando. Cárguela o cambie la batería pronto.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
+        <translation>%1 está al %2&#xa0;%. Cárguelo o cambie su batería pronto.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Carga</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PowerProfileMenu</name>
     <message>
         <source>Power profile</source>
@@ -373,6 +506,10 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>Scheduling</source>
         <translation>Programación</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,139 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
 </context>
 <context>
+    <name>DeviceBattery</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablette</translation>
+    </message>
+    <message>
+        <source>Game controller</source>
+        <translation>Manette de jeu</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stylet</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Pavé tactile</translation>
+    </message>
+    <message>
+        <source>Headset</source>
+        <translation>Casque-micro</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Haut-parleurs</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Écouteurs</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Télécommande</translation>
+    </message>
+    <message>
+        <source>Wearable</source>
+        <translation>Objet connecté</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>battery level</comment>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <comment>battery level</comment>
+        <translation>Critique</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>battery level</comment>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>battery level</comment>
+        <translation>Élevée</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>battery level</comment>
+        <translation>Pleine</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceControlWidget</name>
+    <message>
+        <source>Warn when low</source>
+        <translation>Avertir si faible</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceWarning</name>
+    <message>
+        <source>%1 is running low. Charge it or change its battery soon.</source>
+        <translation>La batterie de %1 est faible. Rechargez-la ou changez-la bientôt.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
+        <translation>%1 est à %2&#xa0;%. Rechargez-le ou changez sa batterie bientôt.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>PowerProfileMenu</name>
     <message>
         <source>Power profile</source>
@@ -373,6 +506,10 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>Scheduling</source>
         <translation>Planification</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
     </message>
 </context>
 <context>

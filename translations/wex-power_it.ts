@@ -173,6 +173,139 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     </message>
 </context>
 <context>
+    <name>DeviceBattery</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablet</translation>
+    </message>
+    <message>
+        <source>Game controller</source>
+        <translation>Controller di gioco</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Penna</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Touchpad</translation>
+    </message>
+    <message>
+        <source>Headset</source>
+        <translation>Cuffie con microfono</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Altoparlanti</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Cuffie</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Telecomando</translation>
+    </message>
+    <message>
+        <source>Wearable</source>
+        <translation>Dispositivo indossabile</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batteria</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>battery level</comment>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <comment>battery level</comment>
+        <translation>Critica</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>battery level</comment>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>battery level</comment>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>battery level</comment>
+        <translation>Piena</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceControlWidget</name>
+    <message>
+        <source>Warn when low</source>
+        <translation>Avvisa quando è bassa</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceWarning</name>
+    <message>
+        <source>%1 is running low. Charge it or change its battery soon.</source>
+        <translation>La batteria di %1 si sta esaurendo. Ricaricala o sostituiscila presto.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
+        <translation>%1 è al %2&#xa0;%. Ricaricalo o sostituisci la batteria presto.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivi</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PowerProfileMenu</name>
     <message>
         <source>Power profile</source>
@@ -373,6 +506,10 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>Scheduling</source>
         <translation>Pianificazione</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivi</translation>
     </message>
 </context>
 <context>

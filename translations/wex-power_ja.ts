@@ -170,6 +170,139 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
 </context>
 <context>
+    <name>DeviceBattery</name>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>電話</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>タブレット</translation>
+    </message>
+    <message>
+        <source>Game controller</source>
+        <translation>ゲームコントローラー</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>タッチパッド</translation>
+    </message>
+    <message>
+        <source>Headset</source>
+        <translation>ヘッドセット</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>スピーカー</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>ヘッドホン</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>リモコン</translation>
+    </message>
+    <message>
+        <source>Wearable</source>
+        <translation>ウェアラブル</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>バッテリー</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>battery level</comment>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <comment>battery level</comment>
+        <translation>危険</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>battery level</comment>
+        <translation>通常</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>battery level</comment>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>battery level</comment>
+        <translation>満充電</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceControlWidget</name>
+    <message>
+        <source>Warn when low</source>
+        <translation>残量が少ないときに警告</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceWarning</name>
+    <message>
+        <source>%1 is running low. Charge it or change its battery soon.</source>
+        <translation>%1 の電池残量が少なくなっています。早めに充電するか電池を交換してください。</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
+        <translation>%1 の残量は %2&#xa0;% です。早めに充電するか電池を交換してください。</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>残量</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PowerProfileMenu</name>
     <message>
         <source>Power profile</source>
@@ -369,6 +502,10 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>Scheduling</source>
         <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,139 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
 </context>
 <context>
+    <name>DeviceBattery</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>PDA</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablet</translation>
+    </message>
+    <message>
+        <source>Game controller</source>
+        <translation>Kontroler do gier</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Pióro</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Touchpad</translation>
+    </message>
+    <message>
+        <source>Headset</source>
+        <translation>Zestaw słuchawkowy</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Głośniki</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Słuchawki</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Wearable</source>
+        <translation>Urządzenie ubieralne</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akumulator</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>battery level</comment>
+        <translation>Niski</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <comment>battery level</comment>
+        <translation>Krytyczny</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>battery level</comment>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>battery level</comment>
+        <translation>Wysoki</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>battery level</comment>
+        <translation>Pełny</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceControlWidget</name>
+    <message>
+        <source>Warn when low</source>
+        <translation>Ostrzegaj przy niskim poziomie</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceWarning</name>
+    <message>
+        <source>%1 is running low. Charge it or change its battery soon.</source>
+        <translation>Bateria urządzenia %1 się wyczerpuje. Wkrótce ją naładuj lub wymień.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
+        <translation>%1 ma %2&#xa0;%. Wkrótce naładuj je lub wymień baterię.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Urządzenia</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Naładowanie</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PowerProfileMenu</name>
     <message>
         <source>Power profile</source>
@@ -377,6 +510,10 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>Scheduling</source>
         <translation>Harmonogram</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Urządzenia</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,139 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>DeviceBattery</name>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>PDA</source>
+        <translation>КПК</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Планшет</translation>
+    </message>
+    <message>
+        <source>Game controller</source>
+        <translation>Ігровий контролер</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Перо</translation>
+    </message>
+    <message>
+        <source>Touchpad</source>
+        <translation>Сенсорна панель</translation>
+    </message>
+    <message>
+        <source>Headset</source>
+        <translation>Гарнітура</translation>
+    </message>
+    <message>
+        <source>Speakers</source>
+        <translation>Колонки</translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation>Навушники</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Пульт ДК</translation>
+    </message>
+    <message>
+        <source>Wearable</source>
+        <translation>Носимий пристрій</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Батарея</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Пристрій</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <comment>battery level</comment>
+        <translation>Низький</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <comment>battery level</comment>
+        <translation>Критичний</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <comment>battery level</comment>
+        <translation>Нормальний</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <comment>battery level</comment>
+        <translation>Високий</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <comment>battery level</comment>
+        <translation>Повний</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceControlWidget</name>
+    <message>
+        <source>Warn when low</source>
+        <translation>Попереджати про низький заряд</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceWarning</name>
+    <message>
+        <source>%1 is running low. Charge it or change its battery soon.</source>
+        <translation>Заряд %1 закінчується. Незабаром зарядіть пристрій або замініть батарею.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
+        <translation>Заряд %1: %2&#xa0;%. Незабаром зарядіть пристрій або замініть батарею.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesPage</name>
+    <message>
+        <source>Devices</source>
+        <translation>Пристрої</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Пристрій</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Заряд</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PowerProfileMenu</name>
     <message>
         <source>Power profile</source>
@@ -377,6 +510,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Scheduling</source>
         <translation>Розклад</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Пристрої</translation>
     </message>
 </context>
 <context>

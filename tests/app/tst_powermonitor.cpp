@@ -35,6 +35,7 @@ private:
                 QTime(12, 0),
                 PowerMonitor::interval,
                 announced,
+                true,
                 [] {
                     return QMap<QString, QString>{{"shutdown", "Shutdown"}};
                 },
@@ -94,7 +95,7 @@ void TestPowerMonitor::decides()
     QCOMPARE(decision.sleepMs.has_value(), sleeps);
     // A run that changed nothing sees no change in the same values.
     for (const DeviceProperties &d : devices)
-        QVERIFY(!monitor.seesChange(d.path(), d));
+        QVERIFY(!monitor.seesChange(d.path(), &d));
 }
 
 void TestPowerMonitor::warnsOncePerRunDown()
@@ -110,8 +111,9 @@ void TestPowerMonitor::warnsOncePerRunDown()
     const QString warning = QString::fromUtf8("A is at 28\u00a0%. Hibernate at 25\u00a0%.");
     QCOMPARE(shown, (QStringList{warning, warning}));
     // The values the last run decided on; another charge decides anew.
-    QVERIFY(monitor.seesChange(path, device("A", 2, 2, 13)));
-    QVERIFY(monitor.seesChange(path, std::nullopt));
+    const DeviceProperties lower = device("A", 2, 2, 13);
+    QVERIFY(monitor.seesChange(path, &lower));
+    QVERIFY(monitor.seesChange(path, nullptr));
 }
 
 QTEST_GUILESS_MAIN(TestPowerMonitor)

@@ -14,6 +14,7 @@
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTreeWidget>
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -33,6 +34,7 @@ private slots:
 
     void hostileDeviceValues();
     void powerSupplyOfAnotherType();
+    void deviceBatteryNonsense();
     void daemonGoesAndComesBack();
     void shutdownWithoutConsoleKitReturnsPromptly();
     void damagedSettings_data();
@@ -170,9 +172,40 @@ void TestRobustness::powerSupplyOfAnotherType()
     upower->addDevice("mouse", battery(2.5, 50, 2, {{"PowerSupply", false}}));
 
     WMain w;
-    QCOMPARE(mainTabs(w)->count(), 1 + 3);
+    // Three batteries of the machine, and the mouse's on the devices' page.
+    QCOMPARE(tabTitles(w).mid(4), QStringList{"Devices"});
     w.timeout();
     QTRY_COMPARE(consoleKit->stops(), 3);
+}
+
+// The batteries of a machine's devices, as nonsense: none of it acts on
+// the machine, and a charge that cannot be read shows "?".
+void TestRobustness::deviceBatteryNonsense()
+{
+    upower.reset();
+    upower = std::make_unique<UPowerMock>(QVariantMap{{"DaemonVersion", "0.99.20"}});
+    QVERIFY(upower->start());
+    const QVariantMap device{{"PowerSupply", false}, {"Model", QString()}};
+    QVariantMap level = battery(0.5, 50, 2, device);
+    level.insert({{"Type", 5u}, {"BatteryLevel", 99u}, {"Percentage", 1.0}});
+    QVariantMap kind = battery(0.5, 50, 2, device);
+    kind.insert({{"Type", 999u}, {"WarningLevel", 4u}, {"Percentage", -3.0}});
+    QVariantMap text = battery(0.5, 50, 2, device);
+    text.insert({{"Type", 13u}, {"Percentage", "five"}, {"BatteryLevel", QString("low")}});
+    for (const QVariantMap &values : {level, kind, text})
+        upower->addDevice(QString("odd_%1").arg(values.value("Type").toUInt()), values);
+
+    WMain w;
+    QStringList rows;
+    auto *list = w.findChild<QTreeWidget *>("devices");
+    for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+        rows << list->topLevelItem(i)->text(1) + "=" + list->topLevelItem(i)->text(2);
+    QCOMPARE(rows, (QStringList{QString::fromUtf8("Mouse=1\u00a0%"), "Device=?", "Pen=?"}));
+    for (int run = 0; run < 3; ++run)
+        w.timeout();
+    QTest::qWait(200);
+    QCOMPARE(consoleKit->stops(), 0);
+    QCOMPARE(upower->callCount("Hibernate") + upower->callCount("Suspend"), 0);
 }
 
 void TestRobustness::daemonGoesAndComesBack()

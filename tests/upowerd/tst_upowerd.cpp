@@ -8,12 +8,14 @@
 #include "wbattery.h"
 #include "wmain.h"
 
+#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTreeWidget>
 #include <QtTest>
 #include <memory>
 
@@ -77,6 +79,7 @@ private slots:
     void restartIsFollowed();
     void deviceBatteryNeverDecidesForTheMachine_data();
     void deviceBatteryNeverDecidesForTheMachine();
+    void deviceBatteriesAreShownAndWarnedOf();
 
 private:
     static QString batteryPath(const QString &name)
@@ -311,7 +314,8 @@ void TestUPowerd::deviceBatteryNeverDecidesForTheMachine()
     QVERIFY(startWithBattery(laptopEnergy, laptopStatus));
     desktop.clearNotifications();
     WMain w;
-    QCOMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell"}));
+    // The mouse is shown on the page of the devices' batteries only.
+    QCOMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell", "Devices"}));
     QStringList rows;
     for (const QLabel *label :
          w.findChildren<BatteryControlWidget *>().constFirst()->findChildren<QLabel *>())
@@ -334,6 +338,93 @@ void TestUPowerd::deviceBatteryNeverDecidesForTheMachine()
             QVERIFY2(notification.body != QStringLiteral("Power is down"),
                      qPrintable(notification.body));
     }
+}
+
+// A wireless mouse's battery as the kernel shows it: shown with its charge,
+// warned of once each time it runs low, unless its box is cleared; it comes
+// and goes with the device.
+void TestUPowerd::deviceBatteriesAreShownAndWarnedOf()
+{
+    const auto mouseAt = [this](int percent, const QString &status) {
+        return upower->command(QStringLiteral("set hidpp_battery_0 capacity %1").arg(percent))
+                && upower->command(
+                        QStringLiteral("set hidpp_battery_0 energy_now %1").arg(percent * 600000))
+                && upower->command(QStringLiteral("set hidpp_battery_0 status ") + status)
+                && upower->command(QStringLiteral("uevent hidpp_battery_0 change"));
+    };
+    const QString addMouse =
+            QStringLiteral("add hidpp_battery_0 scope Device capacity 50 energy_now 30000000 "
+                           "model_name 'Wireless Mouse M185' serial_number M1");
+    QVERIFY(upower->command(addMouse));
+    QVERIFY(startWithBattery(36000000, QStringLiteral("Charging")));
+    desktop.clearNotifications();
+    WMain w;
+    const auto rows = [&w] {
+        QStringList shown;
+        if (auto *list = w.findChild<QTreeWidget *>(QStringLiteral("devices"))) {
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                shown << list->topLevelItem(i)->text(1) + QLatin1Char('=')
+                                + list->topLevelItem(i)->text(2);
+        }
+        return shown;
+    };
+    const auto warnings = [this] {
+        int count = 0;
+        for (const auto &notification : desktop.notifications())
+            count += notification.body.endsWith(
+                    QStringLiteral("Charge it or change its battery soon."));
+        return count;
+    };
+    const auto runs = [&w](int count) {
+        for (int run = 0; run < count; ++run) {
+            w.timeout();
+            QTest::qWait(100);
+        }
+    };
+    QCOMPARE(rows(), QStringList{QString::fromUtf8("Wireless Mouse M185=50 %")});
+    QVERIFY(windowTray(w)->toolTip().endsWith(QString::fromUtf8("Wireless Mouse M185: 50 %")));
+    auto *warn = w.findChild<QCheckBox *>(QStringLiteral("warnWhenLow"));
+    QVERIFY(warn && warn->isChecked());
+
+    // Low, then lower: one warning. Charging ends the episode.
+    QVERIFY(mouseAt(8, QStringLiteral("Discharging")));
+    QTRY_COMPARE((runs(1), warnings()), 1);
+    QCOMPARE(desktop.notifications().constLast().body,
+             QString::fromUtf8("Wireless Mouse M185 is at 8 %. Charge it or change its "
+                               "battery soon."));
+    QVERIFY(mouseAt(5, QStringLiteral("Discharging")));
+    QTRY_COMPARE(rows(), QStringList{QString::fromUtf8("Wireless Mouse M185=5 %")});
+    runs(2);
+    QCOMPARE(warnings(), 1);
+    QVERIFY(mouseAt(5, QStringLiteral("Charging")));
+    QTRY_VERIFY((runs(1), windowTray(w)->toolTip().endsWith(QString::fromUtf8(": 5 %"))));
+    runs(1);
+    QVERIFY(mouseAt(5, QStringLiteral("Discharging")));
+    QTRY_COMPARE((runs(1), warnings()), 2);
+
+    // Its box cleared: no warning in the next episode.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    mainTabs(w)->setCurrentIndex(0);
+    QTRY_VERIFY(warn->isVisible());
+    QTest::mouseClick(warn, Qt::LeftButton, {}, warn->rect().center());
+    QVERIFY(!warn->isChecked());
+    QVERIFY(mouseAt(5, QStringLiteral("Charging")));
+    QTest::qWait(500);
+    runs(1);
+    QVERIFY(mouseAt(4, QStringLiteral("Discharging")));
+    QTRY_COMPARE(rows(), QStringList{QString::fromUtf8("Wireless Mouse M185=4 %")});
+    runs(3);
+    QCOMPARE(warnings(), 2);
+
+    // The mouse goes, and comes back.
+    QVERIFY(upower->command(QStringLiteral("remove hidpp_battery_0")));
+    QTRY_COMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell"}));
+    QVERIFY(!w.findChild<QCheckBox *>(QStringLiteral("warnWhenLow")));
+    QCOMPARE(windowTray(w)->toolTip(), QStringLiteral("Power management"));
+    QVERIFY(upower->command(addMouse));
+    QTRY_COMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell", "Devices"}));
+    QCOMPARE(actionRequests(), 0);
 }
 
 QTEST_MAIN(TestUPowerd)
