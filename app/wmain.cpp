@@ -1,5 +1,6 @@
 #include "wmain.h"
 
+#include "chargehistory.h"
 #include "monitorclock.h"
 #include "poweractions.h"
 #include "powericon.h"
@@ -63,6 +64,8 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
     connect(services, &PowerServices::devicesReloaded, this, &WMain::followReloadedDevices);
     connect(services, &PowerServices::restarted, clock, &MonitorClock::tickSoon);
     connect(services, &PowerServices::woke, this, &WMain::machineWoke);
+    // Asked only while a battery's page shows its graph.
+    history = new ChargeHistory(this);
 
     control = new WControl(this);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
@@ -105,6 +108,9 @@ void WMain::registerBattery(const DeviceProperties &device)
 {
     auto *battery = new WBattery(device, this);
     batteries.insert(device.path(), battery);
+    connect(battery, &WBattery::historyWanted, history, &ChargeHistory::request);
+    connect(history, &ChargeHistory::loaded, battery, &WBattery::setHistory);
+    connect(history, &ChargeHistory::failed, battery, &WBattery::setHistoryUnavailable);
     ui.tabs->addTab(battery, battery->windowIcon(), tabTitle(battery));
 }
 

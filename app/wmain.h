@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMap>
 
+class ChargeHistory;
 class DeviceProperties;
 class MonitorClock;
 class PowerServices;
@@ -61,6 +62,7 @@ private:
     Ui::WMain ui;
     WControl *control;
     PowerServices *services;
+    ChargeHistory *history;
     QMap<QString, WBattery *> batteries;
     QSettings *settings;
     SettingsStoreWatch *storeWatch;
