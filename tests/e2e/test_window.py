@@ -149,6 +149,9 @@ class ChargeHistory(unittest.TestCase):
             if program:
                 program.stop()
             upower.stop()
+            # The other tests start from a program that has never run.
+            if os.path.exists(w.settings_path()):
+                os.remove(w.settings_path())
 
 
 if __name__ == '__main__':
