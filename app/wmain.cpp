@@ -1,5 +1,6 @@
 #include "wmain.h"
 
+#include "chargehistory.h"
 #include "devicespage.h"
 #include "monitorclock.h"
 #include "poweractions.h"
@@ -20,18 +21,6 @@
 #include <QCloseEvent>
 #include <QSettings>
 #include <QWindow>
-
-namespace {
-
-// The tab shows the battery's model as text; '&' would otherwise turn the
-// next letter into a shortcut.
-QString tabTitle(const QWidget *page)
-{
-    QString title = page->windowTitle();
-    return title.replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
-} // namespace
 
 WMain::WMain(QWidget *parent) : QMainWindow(parent)
 {
@@ -72,6 +61,8 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
         // Told on the next tick of the grid, if it still asks for it.
         clock->tickSoon();
     });
+    // Asked only while a battery's page shows its graph.
+    history = new ChargeHistory(this);
 
     control = new WControl(this);
     devicesPage = new DevicesPage(ui.tabs);
@@ -125,7 +116,10 @@ void WMain::registerBattery(const DeviceProperties &device)
                 ui.tabs->setCurrentWidget(battery);
                 trayIcon->toggleWindow(shown);
             });
-    ui.tabs->addTab(battery, battery->windowIcon(), tabTitle(battery));
+    connect(battery, &WBattery::historyWanted, history, &ChargeHistory::request);
+    connect(history, &ChargeHistory::loaded, battery, &WBattery::setHistory);
+    connect(history, &ChargeHistory::failed, battery, &WBattery::setHistoryUnavailable);
+    ui.tabs->addTab(battery, battery->windowIcon(), battery->tabTitle());
 }
 
 void WMain::removeBattery(const QString &path)

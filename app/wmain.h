@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMap>
 
+class ChargeHistory;
 class DeviceProperties;
 class DevicesPage;
 class MonitorClock;
@@ -64,6 +65,7 @@ private:
     WControl *control;
     DevicesPage *devicesPage;
     PowerServices *services;
+    ChargeHistory *history;
     QMap<QString, WBattery *> batteries;
     QSettings *settings;
     SettingsStoreWatch *storeWatch;

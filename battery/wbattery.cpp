@@ -1,11 +1,14 @@
 #include "wbattery.h"
 
+#include "batteryhealth.h"
 #include "batteryindicator.h"
+#include "chargehistoryview.h"
 #include "qtcompat.h"
 #include "qudev.h"
 #include "wexiconlabel.h"
 #include "wirenames.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBoxLayout>
 #include <QIcon>
 #include <QImage>
@@ -13,6 +16,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTextEdit>
+#include <QtMath>
 #include <algorithm>
 #include <limits>
 
@@ -44,10 +48,28 @@ WBattery::WBattery(const DeviceProperties &device, QWidget *parent)
     build();
 }
 
+QString WBattery::tabTitle() const
+{
+    return windowTitle().replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 void WBattery::setProperties(const DeviceProperties &properties)
 {
     device = properties;
+    showInfo();
     updateCharge();
+}
+
+void WBattery::setHistory(const QString &path, const QList<ChargeHistoryPoint> &points)
+{
+    if (path == this->path())
+        historyView->setPoints(points);
+}
+
+void WBattery::setHistoryUnavailable(const QString &path)
+{
+    if (path == this->path())
+        historyView->setUnavailable();
 }
 
 void WBattery::build()
@@ -72,40 +94,78 @@ void WBattery::build()
     info = new QTextEdit(this);
     info->setObjectName(QStringLiteral("info"));
     info->setReadOnly(true);
+    // As high as its lines, however they wrap: the graph below takes the
+    // rest of the page.
+    info->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(info->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+            info, [this](const QSizeF &size) {
+                info->setFixedHeight(qCeil(size.height()) + 2 * info->frameWidth());
+            });
+
+    historyView = new ChargeHistoryView(this);
+    historyView->setObjectName(QStringLiteral("history"));
+    connect(historyView, &ChargeHistoryView::wanted, this,
+            [this](int span) { emit historyWanted(path(), span); });
 
     auto *column = new QVBoxLayout;
     column->addWidget(stateIcon, 0);
     column->addWidget(chargeLabel, 0);
     column->addWidget(indicator, 1);
+    auto *details = new QVBoxLayout;
+    details->addWidget(info, 0);
+    details->addWidget(historyView, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(column);
-    layout->addWidget(info, 0);
+    layout->addLayout(details, 1);
 
     tray = new QSystemTrayIcon(this);
     connect(tray, &QSystemTrayIcon::activated, this, &WBattery::trayActivated);
 
-    const QString nativePath = device.text(QStringLiteral("NativePath"));
-    const QString deviceNode = QUdev().deviceFromSysPath(nativePath).devnode();
-
-    appendInfoLine(tr("<b>Model:</b> %1"), model);
-    appendInfoLine(tr("<b>Serial number:</b> %1"), device.text(QStringLiteral("Serial")));
-    appendInfoLine(tr("<b>Vendor:</b> %1"), device.text(QStringLiteral("Vendor")));
-    appendInfoLine(tr("<b>Technology:</b> %1"), technologyText());
-    appendInfoLine(tr("<b>Type:</b> %1"), typeText());
-    appendInfoLine(tr("<b>Sysfs path:</b> %1"), nativePath);
-    if (!deviceNode.isEmpty())
-        appendInfoLine(tr("<b>Device:</b> %1"), deviceNode);
-
-    tray->setToolTip(QtCompat::toolTipHtml(*info->document()));
+    showInfo();
     updateCharge();
     tray->setVisible(true);
 }
 
-// Device strings are text, never markup: a model named "<b>x</b>" shows
-// those characters.
-void WBattery::appendInfoLine(const QString &label, const QString &value)
+QStringList WBattery::infoLines()
 {
-    info->append(label.arg(value.toHtmlEscaped()));
+    const QString nativePath = device.text(QStringLiteral("NativePath"));
+    if (nativePath != lookedUpPath) {
+        deviceNode = QUdev().deviceFromSysPath(nativePath).devnode();
+        lookedUpPath = nativePath;
+    }
+    // Device strings are text, never markup: a model named "<b>x</b>" shows
+    // those characters.
+    const auto line = [](const QString &label, const QString &value) {
+        return label.arg(value.toHtmlEscaped());
+    };
+    QStringList lines{
+            line(tr("<b>Model:</b> %1"), device.text(QStringLiteral("Model"))),
+            line(tr("<b>Serial number:</b> %1"), device.text(QStringLiteral("Serial"))),
+            line(tr("<b>Vendor:</b> %1"), device.text(QStringLiteral("Vendor"))),
+            line(tr("<b>Technology:</b> %1"), technologyText()),
+            line(tr("<b>Type:</b> %1"), typeText()),
+            line(tr("<b>Sysfs path:</b> %1"), nativePath),
+    };
+    if (!deviceNode.isEmpty())
+        lines.append(line(tr("<b>Device:</b> %1"), deviceNode));
+    for (const BatteryHealth::Line &health : BatteryHealth::lines(device))
+        lines.append(line(health.label, health.value));
+    return lines;
+}
+
+// The page and the tray tooltip show the same lines. The energy rate moves
+// with most refreshes; the rest seldom changes.
+void WBattery::showInfo()
+{
+    const QStringList lines = infoLines();
+    if (lines == shownInfo)
+        return;
+    shownInfo = lines;
+    info->clear();
+    for (const QString &line : lines)
+        info->append(line);
+    tray->setToolTip(QtCompat::toolTipHtml(*info->document()));
 }
 
 qlonglong WBattery::remaining() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chargehistorypoint.h"
 #include "chargerule.h"
 #include "deviceproperties.h"
 
@@ -7,15 +8,17 @@
 #include <QWidget>
 
 class BatteryIndicator;
+class ChargeHistoryView;
 class QLabel;
 class QTextEdit;
 class WexIconLabel;
 
 // One UPower battery: the page of its tab in the main window and the owner
 // of its tray icon, whose image is a charge gauge and whose tooltip holds
-// the information lines.
+// the information lines. Below those lines, a graph of its charge history.
 //
-// It is handed the device's values and shows them; it asks nobody.
+// It is handed the device's values and its history and shows them; it asks
+// nobody, but says when its graph wants fresh points (historyWanted).
 class WBattery : public QWidget
 {
     Q_OBJECT
@@ -24,8 +27,12 @@ public:
     explicit WBattery(const DeviceProperties &device, QWidget *parent = nullptr);
 
     QString path() const { return device.path(); }
+    // The battery's model, for the title of its tab, where '&' would
+    // otherwise turn the next letter into a shortcut.
+    QString tabTitle() const;
     // The device's new values: shown at once.
     void setProperties(const DeviceProperties &properties);
+    ChargeHistoryView *history() const { return historyView; }
 
     qlonglong remaining() const;
     QString technologyText() const;
@@ -36,18 +43,26 @@ public:
 
 signals:
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    // The graph is shown and wants the charge of the last spanSeconds.
+    void historyWanted(const QString &path, int spanSeconds);
 
 public slots:
     void updateCharge();
     // The values handed last have changed: the same as updateCharge().
     void changed() { updateCharge(); }
+    // The recorded charge of the device at path, or that there is none:
+    // shown when path is this battery's, else ignored.
+    void setHistory(const QString &path, const QList<ChargeHistoryPoint> &points);
+    void setHistoryUnavailable(const QString &path);
 
 private:
     void build();
-    void appendInfoLine(const QString &label, const QString &value);
+    QStringList infoLines();
+    void showInfo();
 
     QSystemTrayIcon *tray;
     QTextEdit *info;
+    ChargeHistoryView *historyView;
     DeviceProperties device;
     QLabel *chargeLabel;
     WexIconLabel *stateIcon;
@@ -56,4 +71,9 @@ private:
     // when that changes.
     int shownGauge = -1; // no charge reads below 0
     QString shownStateIcon;
+    QStringList shownInfo;
+    // The device node of the sysfs path looked up last: udev is asked again
+    // only when the path changes.
+    QString lookedUpPath;
+    QString deviceNode;
 };

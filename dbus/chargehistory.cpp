@@ -1,5 +1,6 @@
 #include "chargehistory.h"
 
+#include "upowertypes.h"
 #include "wirenames.h"
 
 #include <QDBusConnection>
@@ -18,15 +19,20 @@ ChargeHistory::ChargeHistory(QObject *parent) : QObject(parent)
 
 void ChargeHistory::request(const QString &devicePath, int spanSeconds)
 {
-    if (pending.contains(devicePath) || spanSeconds <= 0)
+    if (spanSeconds <= 0)
         return;
+    const auto out = pending.find(devicePath);
+    if (out != pending.end()) {
+        out->nextSpan = spanSeconds == out->span ? 0 : spanSeconds;
+        return;
+    }
     QDBusMessage call = QDBusMessage::createMethodCall(UPowerWire::service, devicePath,
                                                        UPowerWire::deviceInterface,
                                                        QStringLiteral("GetHistory"));
     call << QStringLiteral("charge") << uint(spanSeconds) << resolution;
     const QDBusPendingCall reply = QDBusConnection::systemBus().asyncCall(call, timeoutMs);
     auto *watcher = new QDBusPendingCallWatcher(reply, this);
-    pending.insert(devicePath, watcher);
+    pending.insert(devicePath, {watcher, spanSeconds});
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, devicePath, watcher] { answered(devicePath, watcher); });
 }
@@ -38,15 +44,16 @@ bool ChargeHistory::isPending(const QString &devicePath) const
 
 void ChargeHistory::answered(const QString &path, QDBusPendingCallWatcher *watcher)
 {
-    pending.remove(path);
+    const int nextSpan = pending.take(path).nextSpan;
     watcher->deleteLater();
     // A reply of another signature reads as an error, not as no history.
     const QDBusPendingReply<UPowerHistory> reply = *watcher;
-    if (reply.isError()) {
+    if (reply.isError())
         emit failed(path);
-        return;
-    }
-    emit loaded(path, toPoints(reply.value()));
+    else
+        emit loaded(path, toPoints(reply.value()));
+    if (nextSpan)
+        request(path, nextSpan);
 }
 
 QList<ChargeHistoryPoint> ChargeHistory::toPoints(const UPowerHistory &items)

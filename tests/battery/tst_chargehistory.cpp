@@ -4,6 +4,7 @@
 #include "chargehistoryview.h"
 #include "deviceproperties.h"
 #include "settingskeys.h"
+#include "upowertypes.h"
 
 #include <QComboBox>
 #include <QDateTime>

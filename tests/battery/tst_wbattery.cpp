@@ -31,6 +31,7 @@ private slots:
     void unknownChargeShowsQuestionMark();
     void newValuesRefreshPage();
     void infoLinesAndDeviceNode();
+    void healthLinesFollowValues();
     void deviceStringsAreEscaped();
     void trayActivationIsReEmitted();
     void remainingFollowsState();
@@ -234,7 +235,7 @@ void TestWBattery::infoLinesAndDeviceNode()
             {{QStringLiteral("NativePath"), QStringLiteral("/sys/devices/no/such/battery")}});
     WBattery plain(unknown);
     QTextEdit *info = batteryInfo(plain);
-    QCOMPARE(info->document()->blockCount(), 6);
+    QCOMPARE(info->document()->blockCount(), 7);
     const QStringList lines = info->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("Model: Model-X"));
     QCOMPARE(lines.value(1), QStringLiteral("Serial number: SN-Model-X"));
@@ -242,6 +243,7 @@ void TestWBattery::infoLinesAndDeviceNode()
     QCOMPARE(lines.value(3), QStringLiteral("Technology: Lithium ion"));
     QCOMPARE(lines.value(4), QStringLiteral("Type: Battery"));
     QCOMPARE(lines.value(5), QStringLiteral("Sysfs path: /sys/devices/no/such/battery"));
+    QCOMPARE(lines.value(6), QStringLiteral("Capacity: 100 % (50.0 of 50.0 Wh)"));
     QVERIFY(info->isReadOnly());
     // The tray host shows the same lines, their labels in the bold that
     // Qt 5 builds have always sent (Qt 6 would write 700).
@@ -249,20 +251,50 @@ void TestWBattery::infoLinesAndDeviceNode()
     QTextDocument shown;
     shown.setHtml(toolTip);
     QCOMPARE(shown.toPlainText(), info->toPlainText());
-    QCOMPARE(toolTip.count(QStringLiteral("font-weight:600;")), 6);
+    QCOMPARE(toolTip.count(QStringLiteral("font-weight:600;")), 7);
     QVERIFY(!toolTip.contains(QStringLiteral("font-weight:700")));
 
     // Any device of this machine that udev gives a node serves to show the
-    // seventh line.
+    // line after the sysfs path.
     const QString nullDevice = QStringLiteral("/sys/class/mem/null");
     if (!QFileInfo::exists(nullDevice))
         QSKIP("this machine has no /sys/class/mem/null to look up");
     const DeviceProperties known = addBattery({{QStringLiteral("NativePath"), nullDevice}});
     WBattery withNode(known);
     QTextEdit *nodeInfo = batteryInfo(withNode);
-    QCOMPARE(nodeInfo->document()->blockCount(), 7);
-    QCOMPARE(nodeInfo->toPlainText().split(QLatin1Char('\n')).last(),
+    QCOMPARE(nodeInfo->document()->blockCount(), 8);
+    QCOMPARE(nodeInfo->toPlainText().split(QLatin1Char('\n')).value(6),
              QStringLiteral("Device: /dev/null"));
+}
+
+// The daemon's wear and draw figures follow the values handed in, on the
+// page and in the tray tooltip alike; a value that is no number is left out.
+// (Plain text has spaces for the lines' non-breaking ones.)
+void TestWBattery::healthLinesFollowValues()
+{
+    DeviceProperties device = addBattery({{QStringLiteral("EnergyFull"), 37.5},
+                                          {QStringLiteral("ChargeCycles"), 312},
+                                          {QStringLiteral("EnergyRate"), 12.0}});
+    WBattery battery(device);
+    const auto shown = [&battery] {
+        QTextDocument toolTip;
+        toolTip.setHtml(batteryTray(battery)->toolTip());
+        const QString page = batteryInfo(battery)->toPlainText();
+        return toolTip.toPlainText() == page ? page.split(QLatin1Char('\n')).mid(6)
+                                             : QStringList{QStringLiteral("tooltip differs")};
+    };
+    QCOMPARE(shown(),
+             (QStringList{"Capacity: 75 % (37.5 of 50.0 Wh)", "Charge cycles: 312",
+                          "Energy rate: 12.0 W"}));
+
+    device.update({{QStringLiteral("EnergyRate"), 8.0},
+                   {QStringLiteral("ChargeCycles"), QStringLiteral("312")}});
+    battery.setProperties(device);
+    QCOMPARE(shown(), (QStringList{"Capacity: 75 % (37.5 of 50.0 Wh)", "Energy rate: 8.0 W"}));
+
+    device.update({{QStringLiteral("State"), 4u}, {QStringLiteral("EnergyFull"), std::nan("")}});
+    battery.setProperties(device);
+    QCOMPARE(shown(), QStringList());
 }
 
 void TestWBattery::deviceStringsAreEscaped()

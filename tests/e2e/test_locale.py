@@ -24,7 +24,8 @@ ENGLISH = {
               ('push button', 'Scroll Left')],
     'tooltip': [('Model:', 'Model BAT0'), ('Serial number:', 'SN-BAT0'),
                 ('Vendor:', 'Vendor BAT0'), ('Technology:', 'Lithium ion'), ('Type:', 'Battery'),
-                ('Sysfs path:', '/sys/fake/BAT0')],
+                ('Sysfs path:', '/sys/fake/BAT0'),
+                ('Capacity:', '100\xa0% (50.0 of 50.0\xa0Wh)')],
     'message': 'Power manager|Power is down',
 }
 
@@ -39,7 +40,8 @@ GERMAN = {
               ('push button', 'Nach links scrollen')],
     'tooltip': [('Modell:', 'Model BAT0'), ('Seriennummer:', 'SN-BAT0'),
                 ('Hersteller:', 'Vendor BAT0'), ('Technologie:', 'Lithium-Ionen'),
-                ('Typ:', 'Akku'), ('Sysfs-Pfad:', '/sys/fake/BAT0')],
+                ('Typ:', 'Akku'), ('Sysfs-Pfad:', '/sys/fake/BAT0'),
+                ('Kapazität:', '100\xa0% (50,0 von 50,0\xa0Wh)')],
     'message': 'Energieverwaltung|Netzstrom unterbrochen',
 }
 

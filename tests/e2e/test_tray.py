@@ -15,6 +15,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 import wextest as w  # noqa: E402
 
 INFO_LABELS = ['Model:', 'Serial number:', 'Vendor:', 'Technology:', 'Type:', 'Sysfs path:']
+# The mock's batteries hold their design energy.
+FULL_CAPACITY = ('Capacity:', '100\xa0% (50.0 of 50.0\xa0Wh)')
 
 
 class Tray(unittest.TestCase):
@@ -79,7 +81,8 @@ class Tray(unittest.TestCase):
             with self.subTest(model=model):
                 title, text = items[model].tool_tip()
                 labels = INFO_LABELS + (['Device:'] if len(values) > 6 else [])
-                self.assertEqual(w.tooltip_lines(title), list(zip(labels, values)))
+                self.assertEqual(w.tooltip_lines(title),
+                                 list(zip(labels, values)) + [FULL_CAPACITY])
                 self.assertIn('&lt;3 &amp; Co' if '<' in model else model, title)
                 self.assertEqual(text, '')
 

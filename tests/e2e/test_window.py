@@ -1,9 +1,11 @@
 '''The main window of the real program under a window manager: its pages,
-a single instance that raises the window on later starts, closing, and the
-geometry kept from one start to the next.'''
+a single instance that raises the window on later starts, closing, the
+geometry kept from one start to the next, and a battery's charge history as
+a screen reader reads it.'''
 
 import os
 import sys
+import time
 import unittest
 
 # The helpers live beside the harness, whatever PYTHONPATH says.
@@ -111,6 +113,45 @@ class SingleInstanceAndGeometry(unittest.TestCase):
                          what='the geometry %s (have %s)' % (moved_again, w.geometry(window)))
         finally:
             third.stop()
+
+
+class ChargeHistory(unittest.TestCase):
+    def test_graph_reads_in_words_and_follows_the_chosen_span(self):
+        upower = w.UPower()
+        program = None
+        try:
+            path = upower.add_battery('BAT0', 45, w.DISCHARGING)
+            now = int(time.time())
+            # Newest first, as upowerd answers; the daemon keeps the span.
+            record = [(now - 60, 45.0, 2), (now - 3 * 3600, 70.0, 2), (now - 12 * 3600, 90.0, 1),
+                      (now - 20 * 3600, 30.0, 1)]
+            upower.mock(path).AddMethod(
+                'org.freedesktop.UPower.Device', 'GetHistory', 'suu', 'a(udu)',
+                'ret = []\nfor e in %r:\n    if e[0] >= time.time() - args[1]:\n'
+                '        ret.append(e)' % record)
+            program = w.Program()
+            program.window()
+            root = program.accessible()
+            w.wait_until(lambda: root.find_all(role='page tab', name='Model BAT0', showing=True),
+                         5, what='the battery tab')[0].click()
+            graph = w.wait_until(lambda: root.find_all(name='Charge history', showing=True), 5,
+                                 what='the charge history graph')[0]
+            day = 'Last 24 hours: from 30\xa0% to 45\xa0%, lowest 30\xa0%.'
+            w.wait_until(lambda: graph.description() == day, 10, what=day)
+            spans = root.find_all(role='combo box', showing=True)
+            self.assertEqual([node.name() for node in spans], ['24 hours'])
+            spans[0].choose('6 hours')
+            hours = 'Last 6 hours: from 70\xa0% to 45\xa0%, lowest 45\xa0%.'
+            w.wait_until(lambda: graph.description() == hours, 10, what=hours)
+            self.assertEqual([call[1] for call in upower.calls('GetHistory', path)],
+                             [24 * 3600, 6 * 3600])
+        finally:
+            if program:
+                program.stop()
+            upower.stop()
+            # The other tests start from a program that has never run.
+            if os.path.exists(w.settings_path()):
+                os.remove(w.settings_path())
 
 
 if __name__ == '__main__':

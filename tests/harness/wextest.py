@@ -732,6 +732,9 @@ class Accessible:
     def role(self):
         return str(self.iface.GetRoleName())
 
+    def description(self):
+        return str(self.object.Get(ACCESSIBLE_IFACE, 'Description', dbus_interface=PROPS_IFACE))
+
     def states(self):
         low, high = self.iface.GetState()
         bits = int(low) | (int(high) << 32)

@@ -1,7 +1,10 @@
 #include "chargehistory.h"
 #include "chargehistorygraph.h"
 #include "chargehistoryview.h"
+#include "programparts.h"
 #include "upowermock.h"
+#include "wbattery.h"
+#include "wmain.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -9,7 +12,9 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -28,14 +33,19 @@ private slots:
     void spanOfTheRecord_data();
     void spanOfTheRecord();
     void noRecordYet();
+    void windowPageShowsTheRecord();
     void daemonWithoutHistory();
     void hangingDaemonDoesNotBlock();
+    void spanAskedMeanwhileIsReadNext();
+    void askedOnlyWhileThePageShows();
 
 private:
     bool command(const QString &line);
     // The view wired to a reader as the battery page does it, shown.
     void showView(ChargeHistoryView &view, ChargeHistory &reader, const QString &path,
                   int spanIndex);
+    // The page of the battery of that model in the window, made current.
+    static WBattery *currentPage(WMain &window, const QString &model);
 
     QProcess helper;
     std::unique_ptr<UPowerMock> mock;
@@ -140,6 +150,35 @@ void TestHistory::noRecordYet()
     QCOMPARE(view.graph()->accessibleDescription(), QString("No charge history yet"));
 }
 
+WBattery *TestHistory::currentPage(WMain &window, const QString &model)
+{
+    const int index = tabTitles(window).indexOf(model);
+    mainTabs(window)->setCurrentIndex(index);
+    return index > 0 ? qobject_cast<WBattery *>(mainTabs(window)->widget(index)) : nullptr;
+}
+
+// The window hands the page the record the daemon keeps for its battery,
+// and the span chosen on the page decides which part.
+void TestHistory::windowPageShowsTheRecord()
+{
+    WMain window;
+    WBattery *battery = currentPage(window, QStringLiteral("Test Cell"));
+    QVERIFY(battery);
+    const ChargeHistoryGraph *graph = battery->history()->graph();
+    QCOMPARE(graph->accessibleName(), QString("Charge history"));
+    auto *spans = battery->history()->findChild<QComboBox *>();
+    spans->setCurrentIndex(0);
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(
+            graph->accessibleDescription(),
+            QString("Last 6 hours: from 70\u00a0% to 55\u00a0%, lowest 55\u00a0%."), 15000);
+    // Six hours of points cannot tell the 96 % of a day ago: read afresh.
+    spans->setCurrentIndex(1);
+    QTRY_COMPARE_WITH_TIMEOUT(
+            graph->accessibleDescription(),
+            QString("Last 24 hours: from 96\u00a0% to 55\u00a0%, lowest 38\u00a0%."), 15000);
+}
+
 // From here on the stand-in daemon owns UPower's name.
 void TestHistory::daemonWithoutHistory()
 {
@@ -183,6 +222,81 @@ void TestHistory::hangingDaemonDoesNotBlock()
     QTest::qWait(200);
     QCOMPARE(failed.size(), 1);
     QVERIFY(loaded.isEmpty());
+}
+
+// A page whose span changes while the last one is being read gets the new
+// span's points next, not only the old span's.
+void TestHistory::spanAskedMeanwhileIsReadNext()
+{
+    QVERIFY(mock && mock->isRunning());
+    const QString path = mock->addDevice("BAT3", UPowerMock::battery("Quick", 30, 60, 2));
+    // One point whose charge is the span asked for, in hours.
+    mock->mock("AddMethod",
+               {"org.freedesktop.UPower.Device", "GetHistory", "suu", "a(udu)",
+                "ret = [(int(time.time()), float(args[1] // 3600), 2)]"},
+               path);
+    ChargeHistory reader;
+    QSignalSpy loaded(&reader, &ChargeHistory::loaded);
+    reader.request(path, 6 * 3600);
+    reader.request(path, 24 * 3600);
+    reader.request(path, 6 * 3600); // the one out serves it
+    reader.request(path, 24 * 3600);
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 2, 15000);
+    const auto percent = [&](int answer) {
+        return loaded.at(answer).at(1).value<QList<ChargeHistoryPoint>>().value(0).percent;
+    };
+    QCOMPARE(percent(0), 6.0);
+    QCOMPARE(percent(1), 24.0);
+    QTest::qWait(200);
+    QCOMPARE(loaded.size(), 2);
+    QCOMPARE(mock->callCount("GetHistory", path), 2);
+}
+
+// An idle program asks nothing: the record is read when the page comes on
+// screen and once a minute while it stays there.
+void TestHistory::askedOnlyWhileThePageShows()
+{
+    QVERIFY(mock && mock->isRunning());
+    const QString path = mock->addDevice("BAT2", UPowerMock::battery("Idle Cell", 30, 60, 2));
+    mock->mock("AddMethod",
+               {"org.freedesktop.UPower.Device", "GetHistory", "suu", "a(udu)",
+                "ret = [(int(time.time()), 50.0, 2)]"},
+               path);
+    const auto calls = [&] {
+        return mock->callCount("GetHistory", path);
+    };
+    WMain window;
+    WBattery *battery = currentPage(window, QStringLiteral("Idle Cell"));
+    QVERIFY(battery);
+    auto *refresh = battery->findChild<QTimer *>(QStringLiteral("chargeHistoryRefresh"));
+    QVERIFY(refresh);
+    QSignalSpy loaded(window.findChild<ChargeHistory *>(), &ChargeHistory::loaded);
+
+    // The window hidden, its page current: an idle stretch sends nothing.
+    QTest::qWait(1500);
+    QCOMPARE(calls(), 0);
+    QVERIFY(!refresh->isActive());
+
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 1, 15000);
+    QCOMPARE(calls(), 1);
+    QVERIFY(battery->history()->graph()->accessibleDescription().startsWith(
+            QString("Last 24 hours: from 50")));
+    QVERIFY(refresh->isActive());
+    QCOMPARE(refresh->interval(), 60 * 1000);
+    QVERIFY(QMetaObject::invokeMethod(refresh, "timeout"));
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 2, 15000);
+    QCOMPARE(calls(), 2);
+
+    // Another tab in front, then the window hidden: the minute stops.
+    mainTabs(window)->setCurrentIndex(0);
+    QVERIFY(!refresh->isActive());
+    currentPage(window, QStringLiteral("Idle Cell"));
+    QTRY_COMPARE_WITH_TIMEOUT(loaded.size(), 3, 15000);
+    window.hide();
+    QVERIFY(!refresh->isActive());
+    QTest::qWait(1500);
+    QCOMPARE(calls(), 3);
 }
 
 QTEST_MAIN(TestHistory)
