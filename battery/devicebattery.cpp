@@ -60,14 +60,17 @@ QString DeviceBattery::kindName(uint type)
     case Battery:
         return tr("Battery");
     default:
-        return tr("Device");
+        return QString();
     }
 }
 
 QString DeviceBattery::name(const DeviceProperties &device)
 {
     const QString model = device.text(QStringLiteral("Model")).trimmed();
-    return model.isEmpty() ? kindName(device.type()) : model;
+    if (!model.isEmpty())
+        return model;
+    const QString kind = kindName(device.type());
+    return kind.isEmpty() ? tr("Device") : kind;
 }
 
 int DeviceBattery::percent(const DeviceProperties &device)

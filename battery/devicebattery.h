@@ -12,7 +12,8 @@ class DeviceBattery
     Q_DECLARE_TR_FUNCTIONS(DeviceBattery)
 
 public:
-    // The device's kind: "Mouse", "Keyboard", "Headset"...
+    // The device's kind: "Mouse", "Keyboard", "Headset"...; empty for a
+    // kind it has no name for.
     static QString kindName(uint type);
     // Its model, or its kind when it has none.
     static QString name(const DeviceProperties &device);

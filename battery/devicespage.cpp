@@ -38,7 +38,8 @@ bool DevicesPage::setDevice(const DeviceProperties &device)
     if (added)
         showTab();
     // Texts from the device are shown as they are: items are plain text.
-    row->setText(KindColumn, DeviceBattery::kindName(device.type()));
+    const QString kind = DeviceBattery::kindName(device.type());
+    row->setText(KindColumn, kind.isEmpty() ? tr("Device") : kind);
     row->setText(NameColumn, DeviceBattery::name(device));
     row->setText(ChargeColumn, DeviceBattery::chargeText(device));
     return added;

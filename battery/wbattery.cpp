@@ -3,6 +3,7 @@
 #include "batteryhealth.h"
 #include "batteryindicator.h"
 #include "chargehistoryview.h"
+#include "devicebattery.h"
 #include "qtcompat.h"
 #include "qudev.h"
 #include "wexiconlabel.h"
@@ -206,17 +207,11 @@ QString WBattery::typeText() const
         return tr("UPS");
     case Monitor:
         return tr("Monitor");
-    case Mouse:
-        return tr("Mouse");
-    case Keyboard:
-        return tr("Keyboard");
-    case Pda:
-        return tr("PDA");
-    case Phone:
-        return tr("Phone");
     default:
-        return tr("Unknown", "device type");
+        break;
     }
+    const QString kind = DeviceBattery::kindName(device.type());
+    return kind.isEmpty() ? tr("Unknown", "device type") : kind;
 }
 
 QIcon WBattery::chargeGauge(int percent)

@@ -472,22 +472,6 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
         <translation>Monitor</translation>
     </message>
     <message>
-        <source>Mouse</source>
-        <translation>Maus</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastatur</translation>
-    </message>
-    <message>
-        <source>PDA</source>
-        <translation>PDA</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Telefon</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <comment>device type</comment>
         <translation>Unbekannt</translation>

@@ -472,22 +472,6 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
         <translation>Monitor</translation>
     </message>
     <message>
-        <source>Mouse</source>
-        <translation>Ratón</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Teclado</translation>
-    </message>
-    <message>
-        <source>PDA</source>
-        <translation>PDA</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Teléfono</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <comment>device type</comment>
         <translation>Desconocido</translation>

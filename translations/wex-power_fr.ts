@@ -472,22 +472,6 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
         <translation>Écran</translation>
     </message>
     <message>
-        <source>Mouse</source>
-        <translation>Souris</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Clavier</translation>
-    </message>
-    <message>
-        <source>PDA</source>
-        <translation>PDA</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Téléphone</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <comment>device type</comment>
         <translation>Inconnu</translation>

@@ -472,22 +472,6 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
         <translation>Monitor</translation>
     </message>
     <message>
-        <source>Mouse</source>
-        <translation>Mouse</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastiera</translation>
-    </message>
-    <message>
-        <source>PDA</source>
-        <translation>PDA</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Telefono</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <comment>device type</comment>
         <translation>Sconosciuto</translation>

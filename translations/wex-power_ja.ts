@@ -468,22 +468,6 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
         <translation>モニター</translation>
     </message>
     <message>
-        <source>Mouse</source>
-        <translation>マウス</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>キーボード</translation>
-    </message>
-    <message>
-        <source>PDA</source>
-        <translation>PDA</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>電話</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <comment>device type</comment>
         <translation>不明</translation>

@@ -476,22 +476,6 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
         <translation>Monitor</translation>
     </message>
     <message>
-        <source>Mouse</source>
-        <translation>Mysz</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Klawiatura</translation>
-    </message>
-    <message>
-        <source>PDA</source>
-        <translation>PDA</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Telefon</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <comment>device type</comment>
         <translation>Nieznany</translation>

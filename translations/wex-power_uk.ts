@@ -476,22 +476,6 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <translation>Монітор</translation>
     </message>
     <message>
-        <source>Mouse</source>
-        <translation>Миша</translation>
-    </message>
-    <message>
-        <source>Keyboard</source>
-        <translation>Клавіатура</translation>
-    </message>
-    <message>
-        <source>PDA</source>
-        <translation>КПК</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Телефон</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <comment>device type</comment>
         <translation>Невідомий</translation>
