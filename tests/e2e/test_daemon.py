@@ -156,6 +156,9 @@ class TodaysDaemon(OnEitherStack, unittest.TestCase):
 
     def test_idle_ticks_send_nothing(self):
         self.upower.add_battery('BAT0', 80, w.DISCHARGING)
+        # A wireless mouse's battery, followed too, costs nothing either.
+        self.upower.add_battery('MOUSE', 50, w.DISCHARGING, w.MOUSE,
+                                PowerSupply=dbus.Boolean(False))
         self.start_program()
         self.ticks(1)
         before = self.upower.mock().GetCalls()
