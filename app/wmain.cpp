@@ -117,6 +117,7 @@ void WMain::registerBattery(const DeviceProperties &device)
                 trayIcon->toggleWindow(shown);
             });
     connect(battery, &WBattery::historyWanted, history, &ChargeHistory::request);
+    connect(battery, &WBattery::historyWanted, services, &PowerServices::readDetails);
     connect(history, &ChargeHistory::loaded, battery, &WBattery::setHistory);
     connect(history, &ChargeHistory::failed, battery, &WBattery::setHistoryUnavailable);
     ui.tabs->addTab(battery, battery->windowIcon(), battery->tabTitle());

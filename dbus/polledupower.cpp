@@ -124,6 +124,13 @@ void PolledUPower::changed(const QDBusMessage &message)
     if (changedPaths.isEmpty())
         QMetaObject::invokeMethod(this, &PolledUPower::refreshPages, Qt::QueuedConnection);
     changedPaths.insert(message.path());
+    staleDetails.insert(message.path());
+}
+
+void PolledUPower::readDetails(const QString &path)
+{
+    if (staleDetails.remove(path))
+        reread(path);
 }
 
 void PolledUPower::refreshPages()

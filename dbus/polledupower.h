@@ -21,6 +21,8 @@ public:
     // As the last run read it.
     SleepSupport sleepSupport() override { return support; }
     qlonglong secondsToEmpty(const QString &path) override;
+    // Once after each Changed: the monitor's run never reads them.
+    void readDetails(const QString &path) override;
 
 protected:
     void follow(const QString &path) override;
@@ -35,5 +37,6 @@ private:
 
     SleepSupport support;
     QSet<QString> changedPaths;
+    QSet<QString> staleDetails;
     int signalsSinceRefresh = 0;
 };

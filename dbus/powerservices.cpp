@@ -119,6 +119,12 @@ qlonglong PowerServices::secondsToEmpty(const QString &path)
     return generation ? generation->secondsToEmpty(path) : 0;
 }
 
+void PowerServices::readDetails(const QString &path)
+{
+    if (generation)
+        generation->readDetails(path);
+}
+
 void PowerServices::request(const QString &action)
 {
     requestPowerAction(this, action, [this](const PowerRefusal &refusal) {

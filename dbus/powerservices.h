@@ -44,6 +44,9 @@ public:
     // A battery's time to empty; may ask the daemon.
     qlonglong secondsToEmpty(const QString &path);
 
+    // A device's page is shown: see UPowerDevices::readDetails().
+    void readDetails(const QString &path);
+
     // Requests a power action; see requestPowerAction(). A refusal is told
     // by refused(), with who holds logind's block on it where logind said no.
     void request(const QString &action);

@@ -100,6 +100,21 @@ void UPowerDevices::readDevice(const QString &path)
             });
 }
 
+void UPowerDevices::reread(const QString &path)
+{
+    auto *watcher = new QDBusPendingCallWatcher(askGetAll(path), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, path](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                const QDBusPendingReply<QVariantMap> reply = *call;
+                const auto it = devices.find(path);
+                if (!reply.isValid() || it == devices.end())
+                    return;
+                it->update(reply.value());
+                emit deviceChanged(path);
+            });
+}
+
 void UPowerDevices::announcedAdded(const QDBusObjectPath &path)
 {
     readDevice(path.path());

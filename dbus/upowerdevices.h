@@ -40,6 +40,10 @@ public:
     virtual SleepSupport sleepSupport() = 0;
     // A battery's time to empty; may ask.
     virtual qlonglong secondsToEmpty(const QString &path) = 0;
+    // The page of the device is shown: values the monitor does not read
+    // (capacity, charge cycles, energy rate) are made current, if they
+    // are not announced.
+    virtual void readDetails(const QString &path) { Q_UNUSED(path) }
 
 signals:
     // A device announced while running has been read.
@@ -52,6 +56,9 @@ protected:
     virtual void follow(const QString &path) { Q_UNUSED(path) }
     void take(const QString &path, const QVariantMap &values);
     void setListing(const QStringList &paths) { listing = paths; }
+    // Reads every value of a known device again, without waiting; tells
+    // deviceChanged() when they are in.
+    void reread(const QString &path);
     QMap<QString, DeviceProperties> devices;
 
 private slots:

@@ -64,6 +64,12 @@ void TestPowerServices::followsEitherGeneration()
     QCOMPARE(services.device(bat0).state(), 1u);
     QCOMPARE(services.device(bat0).amount(QStringLiteral("Energy")), 40.0);
 
+    // The page's other values: read again after a change on the older
+    // daemon; on today's, what was announced holds (a silent change is not).
+    upower->setDeviceProperties(bat0, {{QStringLiteral("EnergyRate"), 7.5}});
+    services.readDetails(bat0);
+    QTRY_COMPARE(services.device(bat0).amount(QStringLiteral("EnergyRate")), announced ? 0.0 : 7.5);
+
     // A run asks the older daemon afresh, and today's not at all.
     upower->setDeviceProperties(bat0, {{QStringLiteral("State"), 4u}});
     upower->clearCalls();
