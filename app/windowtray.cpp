@@ -45,6 +45,14 @@ QWidget *WindowTray::window() const
     return qobject_cast<QWidget *>(parent());
 }
 
+// Qt frees the entries it made for the tray host only as actions leave
+// the menu, never with the menu itself.
+WindowTray::~WindowTray()
+{
+    if (QMenu *menu = contextMenu())
+        menu->clear();
+}
+
 void WindowTray::showPowerDown(bool down)
 {
     // Setting the icon hands the tray host a new image, which is not worth

@@ -15,6 +15,7 @@ class WindowTray : public QSystemTrayIcon
 
 public:
     WindowTray(const QString &messageTitle, const QIcon &powerIcon, QWidget *window);
+    ~WindowTray() override;
 
     // Shows the warning sign while the power is down.
     void showPowerDown(bool down);

@@ -51,6 +51,8 @@ QStringList readProfiles(const QVariant &value)
         if (!name.isEmpty() && !names.contains(name))
             names << name;
     }
+    // Leaves the array, read or not: the reader of each level is freed here.
+    list.endArray();
     return names;
 }
 
