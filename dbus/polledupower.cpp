@@ -70,8 +70,7 @@ void PolledUPower::refresh()
     const QStringList listed = enumerateDevices();
     setListing(listed);
     for (const QString &path : listed) {
-        QVariantMap values;
-        values.insert(readForMonitor(path));
+        const QVariantMap values = readForMonitor(path);
         const auto it = devices.find(path);
         if (it != devices.end())
             it->update(values);
