@@ -86,7 +86,9 @@ void WindowTray::offerMenu(QAction *exit, PowerProfiles *profiles)
     // profiles as a submenu too.
     menu->addMenu(new PowerProfileMenu(profiles, menu));
     menu->addSeparator();
-    menu->addAction(exit);
+    // An entry of its own: an action in two menus is told to accessibility
+    // tools as an entry of the first, where it is hidden and placed there.
+    menu->addAction(exit->icon(), exit->text(), exit, &QAction::trigger);
     setContextMenu(menu);
     connect(profiles, &PowerProfiles::refused, this,
             [this](const QString &profile, const QString &reason) {
