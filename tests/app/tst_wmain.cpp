@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -94,14 +95,18 @@ void TestWMain::trayIconBeforeFirstTick()
     QCOMPARE(trays.size(), 1);
     QCOMPARE(trays.first()->toolTip(), QStringLiteral("Power management"));
     QVERIFY(trays.first()->isVisible());
-    // Built once, with File > Exit's own action; no profiles daemon here.
+    // Built once; no profiles daemon here. Its Exit does what File > Exit does.
     const QMenu *menu = trays.first()->contextMenu();
     QVERIFY(menu);
     const QList<QAction *> entries = menu->actions();
     QCOMPARE(entries.size(), 4);
     QCOMPARE(entries.first()->text(), QStringLiteral("Show window"));
     QVERIFY(entries.at(1)->menu() && !entries.at(1)->isVisible());
-    QCOMPARE(entries.last(), w.findChild<QAction *>(QStringLiteral("aExit")));
+    auto *fileExit = w.findChild<QAction *>(QStringLiteral("aExit"));
+    QCOMPARE(entries.last()->text(), fileExit->text());
+    QSignalSpy exits(fileExit, &QAction::triggered);
+    entries.last()->trigger();
+    QCOMPARE(exits.count(), 1);
     QCOMPARE(w.windowIcon().name(), QStringLiteral("power"));
 }
 
