@@ -129,5 +129,9 @@ void WindowTray::toggleWindow(bool showsClicked)
 
 void WindowTray::showDeviceCharges(const QStringList &lines)
 {
-    setToolTip((QStringList{window()->windowTitle()} + lines).join(QLatin1Char('\n')));
+    // Set only when it changes: each time the tray host is sent it anew,
+    // and the devices' values change every half minute without this.
+    const QString text = (QStringList{window()->windowTitle()} + lines).join(QLatin1Char('\n'));
+    if (text != toolTip())
+        setToolTip(text);
 }
