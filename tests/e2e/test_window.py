@@ -49,7 +49,8 @@ class SingleInstanceAndGeometry(unittest.TestCase):
 
     def minimise_and_start_again(self):
         w.xdotool('windowminimize', '--sync', self.window)
-        self.assertFalse(w.is_viewable(self.window))
+        # The window manager unmaps it in its own time, later under load.
+        w.wait_until(lambda: not w.is_viewable(self.window), 3, what='the window minimised')
         self.assertNotEqual(w.active_window(), self.window)
 
         second = w.Program()
