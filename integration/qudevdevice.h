@@ -2,24 +2,21 @@
 
 #include <QString>
 
-struct udev_device;
-
-// One udev device; copies share the underlying reference-counted device.
+// One device as sysfs describes it.
 class QUdevDevice
 {
 public:
     QUdevDevice() = default;
-    explicit QUdevDevice(struct udev_device *device); // takes over one reference
-    QUdevDevice(const QUdevDevice &other);
-    QUdevDevice &operator=(const QUdevDevice &other);
-    ~QUdevDevice();
+    QUdevDevice(const QString &sysPath, const QString &subsystem, const QString &devnode);
 
-    bool isValid() const { return m_device != nullptr; }
-    QString sysPath() const;
-    QString subsystem() const;
+    bool isValid() const { return !m_sysPath.isEmpty(); }
+    QString sysPath() const { return m_sysPath; }
+    QString subsystem() const { return m_subsystem; }
     // The device node (for example /dev/hidraw0), empty when it has none.
-    QString devnode() const;
+    QString devnode() const { return m_devnode; }
 
 private:
-    struct udev_device *m_device = nullptr;
+    QString m_sysPath;
+    QString m_subsystem;
+    QString m_devnode;
 };
