@@ -17,6 +17,14 @@ DevicesPage::DevicesPage(QTabWidget *tabs) : QWidget(tabs), tabs(tabs)
 {
     hide();
     setWindowTitle(tr("Devices"));
+}
+
+// The list is made with the first device: most machines have none, and an
+// item view is a good part of the window's memory.
+QTreeWidget *DevicesPage::deviceList()
+{
+    if (list)
+        return list;
     list = new QTreeWidget(this);
     list->setObjectName(QStringLiteral("devices"));
     list->setAccessibleName(tr("Devices"));
@@ -26,6 +34,7 @@ DevicesPage::DevicesPage(QTabWidget *tabs) : QWidget(tabs), tabs(tabs)
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(list);
+    return list;
 }
 
 bool DevicesPage::setDevice(const DeviceProperties &device)
@@ -33,7 +42,7 @@ bool DevicesPage::setDevice(const DeviceProperties &device)
     QTreeWidgetItem *&row = rows[device.path()];
     const bool added = !row;
     if (added)
-        row = new QTreeWidgetItem(list);
+        row = new QTreeWidgetItem(deviceList());
     shown.insert(device.path(), device);
     if (added)
         showTab();

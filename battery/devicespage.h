@@ -34,9 +34,10 @@ public:
 
 private:
     void showTab();
+    QTreeWidget *deviceList();
 
     QTabWidget *tabs;
-    QTreeWidget *list;
+    QTreeWidget *list = nullptr;
     QMap<QString, QTreeWidgetItem *> rows;
     QMap<QString, DeviceProperties> shown;
 };
