@@ -4,6 +4,7 @@
 #include "batteryindicator.h"
 #include "chargehistoryview.h"
 #include "devicebattery.h"
+#include "gaugeiconengine.h"
 #include "qtcompat.h"
 #include "qudev.h"
 #include "wexiconlabel.h"
@@ -12,10 +13,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBoxLayout>
 #include <QIcon>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QTextEdit>
 #include <QtMath>
 #include <algorithm>
@@ -24,22 +22,6 @@
 namespace {
 
 using namespace UPowerWire;
-
-QPixmap gaugePixmap(int side, int percent)
-{
-    // The charged height, kept inside the image whatever the percentage.
-    const int charged = int(qBound(0.0, side * (percent / 100.0), double(side)));
-    QImage image(side, side, QImage::Format_ARGB32);
-    image.fill(0);
-    QPainter painter(&image);
-    painter.setPen(QColor(0, 0, 0, 0));
-    painter.setBrush(QColor(0, 0, 255, 128));
-    painter.drawRect(QRect(QPoint(0, 0), QPoint(side - 1, side - charged - 1)));
-    painter.setBrush(chargeColour(percent));
-    painter.drawRect(QRect(QPoint(0, side - charged), QPoint(side - 1, side - 1)));
-    painter.end();
-    return QPixmap::fromImage(image);
-}
 
 } // namespace
 
@@ -216,10 +198,7 @@ QString WBattery::typeText() const
 
 QIcon WBattery::chargeGauge(int percent)
 {
-    QIcon icon;
-    for (int side : {16, 22, 32, 48, 64, 128})
-        icon.addPixmap(gaugePixmap(side, percent), QIcon::Normal, QIcon::Off);
-    return icon;
+    return QIcon(new GaugeIconEngine(percent));
 }
 
 void WBattery::updateCharge()
