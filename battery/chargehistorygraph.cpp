@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <algorithm>
 #include <iterator>
 
@@ -190,11 +191,19 @@ QColor ChargeHistoryGraph::stateColour(uint state) const
     }
 }
 
+// The locale's short time without its seconds, which some locales (C among
+// them) put in it: a tick marks an hour, and "14:00:00" only crowds it.
+static QString clockFormat()
+{
+    static const QRegularExpression seconds(QStringLiteral("[:.]ss?"));
+    return QLocale().timeFormat(QLocale::ShortFormat).remove(seconds);
+}
+
 QString ChargeHistoryGraph::timeLabel(qint64 time) const
 {
     const QDateTime when = QDateTime::fromSecsSinceEpoch(time);
     // Within a day the clock tells the times apart; beyond, the weekday.
     if (spanSeconds <= 24 * 3600)
-        return QLocale().toString(when.time(), QLocale::ShortFormat);
+        return QLocale().toString(when.time(), clockFormat());
     return QLocale().dayName(when.date().dayOfWeek(), QLocale::ShortFormat);
 }
