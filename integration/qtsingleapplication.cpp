@@ -1,15 +1,11 @@
 #include "qtsingleapplication.h"
 
+#include "localmessageserver.h"
+
 #include <QCryptographicHash>
-#include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
-#include <QThread>
-#include <QTimer>
 #include <QWidget>
 
 #include <sys/stat.h>
@@ -17,29 +13,8 @@
 
 namespace {
 
-// Every message travels as: magic, payload length, UTF-8 payload. The magic
-// lets the first instance drop a stranger's connection on its first bytes,
-// and the length cap keeps a hostile header from making it allocate much.
-constexpr quint32 FrameMagic = 0x57455831; // "WEX1"
-constexpr quint32 MaxMessageSize = 1024 * 1024;
-// Sent back once a whole message has been read, so that the sender knows it
-// arrived and is not merely sitting in a socket buffer.
-constexpr char Acknowledgement = '\x06';
-// The first instance may not listen yet when a second one starts.
-constexpr int ConnectRetryMs = 25;
-// A client that connects but never completes a message is dropped.
-constexpr int ConnectionLifetimeMs = 10000;
-// Client connections held open at once. Each costs a descriptor: without a
-// cap, a flood of idle ones uses them all up, and a server that cannot
-// accept stops listening.
-constexpr int MaxConnections = 64;
 // sockaddr_un::sun_path holds 108 bytes, the terminating zero included.
 constexpr int MaxSocketPathLength = 107;
-
-QDataStream::Version streamVersion()
-{
-    return QDataStream::Qt_5_15;
-}
 
 bool fitsSocketPath(const QString &folder, const QString &id)
 {
@@ -165,22 +140,10 @@ QtSingleApplication::~QtSingleApplication()
 void QtSingleApplication::becomePrimary()
 {
     m_primary = true;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &QtSingleApplication::acceptConnections);
-    listen();
-}
-
-void QtSingleApplication::listen()
-{
-    // Holding the lock means whatever socket is there belongs to an instance
-    // that died without cleaning up.
-    QLocalServer::removeServer(m_socketPath);
-    if (!m_server->listen(m_socketPath)) {
-        qWarning("QtSingleApplication: cannot listen on %s: %s",
-                 qPrintable(QDir::toNativeSeparators(m_socketPath)),
-                 qPrintable(m_server->errorString()));
-    }
+    m_server = new LocalMessageServer(m_socketPath, this);
+    connect(m_server, &LocalMessageServer::messageReceived, this,
+            &QtSingleApplication::receiveMessage);
+    m_server->listen();
 }
 
 bool QtSingleApplication::isRunning() const
@@ -192,128 +155,16 @@ bool QtSingleApplication::sendMessage(const QString &message, int timeout)
 {
     if (m_primary)
         return false;
-
-    const QByteArray payload = message.toUtf8();
-    if (quint32(payload.size()) > MaxMessageSize)
-        return false;
-
-    QByteArray frame;
-    {
-        QDataStream out(&frame, QIODevice::WriteOnly);
-        out.setVersion(streamVersion());
-        out << FrameMagic << quint32(payload.size());
-        out.writeRawData(payload.constData(), payload.size());
-    }
-
-    QDeadlineTimer deadline(timeout < 0 ? QDeadlineTimer::Forever : QDeadlineTimer(timeout));
-    const auto remaining = [&deadline] {
-        return int(deadline.remainingTime());
-    };
-
-    QLocalSocket socket;
-    for (;;) {
-        socket.connectToServer(m_socketPath);
-        if (socket.waitForConnected(remaining()))
-            break;
-        socket.abort();
-        if (deadline.hasExpired())
-            return false;
-        const qint64 left = deadline.remainingTime();
-        QThread::msleep(left < 0 ? ConnectRetryMs : qMin<qint64>(ConnectRetryMs, left));
-    }
-
-    socket.write(frame);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(remaining()))
-            return false;
-    }
-    while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(remaining()))
-            return false;
-    }
-    char answer = 0;
-    const bool delivered = socket.getChar(&answer) && answer == Acknowledgement;
-    socket.disconnectFromServer();
-    return delivered;
+    return sendLocalMessage(m_socketPath, message,
+                            timeout < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                        : QDeadlineTimer(timeout));
 }
 
-void QtSingleApplication::acceptConnections()
+void QtSingleApplication::receiveMessage(const QString &message)
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        // The server owns the socket; it goes when the client leaves, or when
-        // a client has kept it open too long without finishing a message.
-        m_connections.append(socket);
-        connect(socket, &QLocalSocket::disconnected, this,
-                [this, socket] { forgetConnection(socket); });
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
-        QTimer::singleShot(ConnectionLifetimeMs, socket,
-                           [this, socket] { forgetConnection(socket); });
-        // The oldest goes: a later start writes its message as soon as it
-        // connects, so the newest connection is the one likely to be useful,
-        // while the oldest has had its time.
-        if (m_connections.size() > MaxConnections)
-            forgetConnection(m_connections.constFirst());
-        if (socket->bytesAvailable() > 0)
-            readMessage(socket);
-    }
-}
-
-void QtSingleApplication::forgetConnection(QLocalSocket *socket)
-{
-    if (!m_connections.removeOne(socket))
-        return;
-    socket->abort();
-    socket->deleteLater();
-    // A server that failed to accept (out of descriptors, say) has closed
-    // and removed its socket, though isListening() still says yes; so has
-    // one whose socket a cleaner of the temporary folder removed. With a
-    // descriptor free again, listen anew.
-    if (!QFileInfo::exists(m_socketPath)) {
-        m_server->close();
-        listen();
-    }
-}
-
-void QtSingleApplication::readMessage(QLocalSocket *socket)
-{
-    QDataStream in(socket);
-    in.setVersion(streamVersion());
-    for (;;) {
-        in.startTransaction();
-        quint32 magic = 0;
-        quint32 length = 0;
-        in >> magic >> length;
-        if (in.status() != QDataStream::Ok) {
-            in.rollbackTransaction();
-            return; // the header is not complete yet
-        }
-        if (magic != FrameMagic || length > MaxMessageSize) {
-            in.abortTransaction();
-            socket->abort();
-            return;
-        }
-        if (socket->bytesAvailable() < qint64(length)) {
-            in.rollbackTransaction();
-            return; // wait for the rest of the payload
-        }
-        QByteArray payload(int(length), Qt::Uninitialized);
-        in.readRawData(payload.data(), int(length));
-        if (!in.commitTransaction())
-            return;
-
-        // Answer first: whatever a receiver of the signal does (a dialog with
-        // its own event loop, say) must not make the sender time out.
-        socket->putChar(Acknowledgement);
-        socket->flush();
-
-        const QString message = QString::fromUtf8(payload);
-        QPointer<QLocalSocket> guard(socket);
-        emit messageReceived(message);
-        if (m_activateOnMessage)
-            activateWindow();
-        if (!guard || socket->state() != QLocalSocket::ConnectedState)
-            return;
-    }
+    emit messageReceived(message);
+    if (m_activateOnMessage)
+        activateWindow();
 }
 
 void QtSingleApplication::setActivationWindow(QWidget *window, bool activateOnMessage)

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <QApplication>
-#include <QList>
 #include <QLockFile>
 #include <QPointer>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class LocalMessageServer;
 
 // A QApplication that knows whether another instance of the same program
 // already runs for this user, and can hand that instance a message.
@@ -53,18 +51,13 @@ private:
     void claimInstance(const QString &folder);
     void startUnguarded(const char *reason, const QString &path);
     void becomePrimary();
-    void listen();
-    void acceptConnections();
-    void forgetConnection(QLocalSocket *socket);
-    void readMessage(QLocalSocket *socket);
+    void receiveMessage(const QString &message);
 
     QString m_id;
     QString m_socketPath;
     std::unique_ptr<QLockFile> m_lock;
     bool m_primary = false;
-    QLocalServer *m_server = nullptr;
-    // Open client connections, oldest first.
-    QList<QLocalSocket *> m_connections;
+    LocalMessageServer *m_server = nullptr;
     QPointer<QWidget> m_window;
     bool m_activateOnMessage = false;
 };

@@ -191,6 +191,7 @@ private slots:
     void differentExecutablesAreSeparate();
     void garbageClientsDoNotBreakThePrimary();
     void connectionFloodLeavesThePrimaryListening();
+    void removedSocketIsMadeAnew();
     void othersFilesInTheSharedFolderAreNoInstance_data();
     void othersFilesInTheSharedFolderAreNoInstance();
     void messageActivatesTheWindow();
@@ -422,6 +423,28 @@ void TestSingleApplication::connectionFloodLeavesThePrimaryListening()
     QVERIFY(primary.waitForLine(QStringLiteral("message:raise")));
     QVERIFY(primary.isRunning());
     QVERIFY(lstatInfo(socketPath).exists);
+}
+
+void TestSingleApplication::removedSocketIsMadeAnew()
+{
+    const QString program = copyProbe();
+    Probe primary(program);
+    QVERIFY(isPrimary(primary));
+    const QString socketPath = primary.value(QStringLiteral("socket:"));
+    const int client = connectIdle(socketPath);
+    QVERIFY(client >= 0);
+
+    // A cleaner of the temporary folder takes the socket away; the next
+    // connection the primary forgets makes it listen again.
+    QVERIFY(QFile::remove(socketPath));
+    ::close(client);
+    Probe secondary(program);
+    QVERIFY(secondary.waitForCleanExit());
+    QCOMPARE(secondary.count(QStringLiteral("sent:1")), 1);
+    QVERIFY(primary.waitForLine(QStringLiteral("message:raise")));
+    const FileInfo made = lstatInfo(socketPath);
+    QVERIFY(S_ISSOCK(made.mode));
+    QCOMPARE(made.mode & 077, mode_t(0)); // for this user only
 }
 
 void TestSingleApplication::othersFilesInTheSharedFolderAreNoInstance_data()
