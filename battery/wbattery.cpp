@@ -45,13 +45,13 @@ void WBattery::setProperties(const DeviceProperties &properties)
 
 void WBattery::setHistory(const QString &path, const QList<ChargeHistoryPoint> &points)
 {
-    if (path == this->path())
+    if (historyView && path == this->path())
         historyView->setPoints(points);
 }
 
 void WBattery::setHistoryUnavailable(const QString &path)
 {
-    if (path == this->path())
+    if (historyView && path == this->path())
         historyView->setUnavailable();
 }
 
@@ -86,18 +86,12 @@ void WBattery::build()
                 info->setFixedHeight(qCeil(size.height()) + 2 * info->frameWidth());
             });
 
-    historyView = new ChargeHistoryView(this);
-    historyView->setObjectName(QStringLiteral("history"));
-    connect(historyView, &ChargeHistoryView::wanted, this,
-            [this](int span) { emit historyWanted(path(), span); });
-
     auto *column = new QVBoxLayout;
     column->addWidget(stateIcon, 0);
     column->addWidget(chargeLabel, 0);
     column->addWidget(indicator, 1);
-    auto *details = new QVBoxLayout;
+    details = new QVBoxLayout;
     details->addWidget(info, 0);
-    details->addWidget(historyView, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(column);
     layout->addLayout(details, 1);
@@ -149,6 +143,24 @@ void WBattery::showInfo()
     for (const QString &line : lines)
         info->append(line);
     tray->setToolTip(QtCompat::toolTipHtml(*info->document()));
+}
+
+ChargeHistoryView *WBattery::history()
+{
+    if (!historyView) {
+        historyView = new ChargeHistoryView(this);
+        historyView->setObjectName(QStringLiteral("history"));
+        connect(historyView, &ChargeHistoryView::wanted, this,
+                [this](int span) { emit historyWanted(path(), span); });
+        details->addWidget(historyView, 1);
+    }
+    return historyView;
+}
+
+void WBattery::showEvent(QShowEvent *event)
+{
+    history();
+    QWidget::showEvent(event);
 }
 
 qlonglong WBattery::remaining() const

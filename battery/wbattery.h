@@ -11,6 +11,7 @@ class BatteryIndicator;
 class ChargeHistoryView;
 class QLabel;
 class QTextEdit;
+class QVBoxLayout;
 class WexIconLabel;
 
 // One UPower battery: the page of its tab in the main window and the owner
@@ -32,7 +33,10 @@ public:
     QString tabTitle() const;
     // The device's new values: shown at once.
     void setProperties(const DeviceProperties &properties);
-    ChargeHistoryView *history() const { return historyView; }
+    // The graph and its span chooser, made when first asked for or when the
+    // page is first shown: a page that stays hidden, as most do while the
+    // program sits in the tray, does without them.
+    ChargeHistoryView *history();
 
     qlonglong remaining() const;
     QString technologyText() const;
@@ -55,6 +59,9 @@ public slots:
     void setHistory(const QString &path, const QList<ChargeHistoryPoint> &points);
     void setHistoryUnavailable(const QString &path);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void build();
     QStringList infoLines();
@@ -62,7 +69,8 @@ private:
 
     QSystemTrayIcon *tray;
     QTextEdit *info;
-    ChargeHistoryView *historyView;
+    ChargeHistoryView *historyView = nullptr;
+    QVBoxLayout *details;
     DeviceProperties device;
     QLabel *chargeLabel;
     WexIconLabel *stateIcon;
