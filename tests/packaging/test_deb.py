@@ -55,8 +55,11 @@ checks.check(len(long_description.split()) > 10, "no long description")
 # ones that provide those libraries).
 depends = [d.strip() for d in fields["Depends"].split(",") if d.strip()]
 names = [re.match(r"[a-z0-9][a-z0-9+.-]+", d.split("|")[0].strip()).group(0) for d in depends]
-for needed in ("libqt5widgets5", "libqt5dbus5", "libqt5core5a", "libc6", "libudev1"):
+for needed in ("libqt5widgets5", "libqt5dbus5", "libqt5core5a", "libc6"):
     checks.check(needed in names, "Depends lacks %s: %r" % (needed, fields["Depends"]))
+# Each costs an idle program memory, and nothing in it needs them.
+for unneeded in ("libqt5network5", "libudev1"):
+    checks.check(unneeded not in names, "Depends names %s: %r" % (unneeded, fields["Depends"]))
 checks.check(all(re.search(r"\(>= [^)]+\)", d) for d in depends),
              "Depends has unversioned entries (not from shlibdeps?): %r" % fields["Depends"])
 for name in names:
