@@ -33,7 +33,12 @@ QPixmap GaugeIconEngine::pixmap(const QSize &size, QIcon::Mode, QIcon::State)
     return QPixmap::fromImage(image);
 }
 
+// Qt 6 dropped the const of this one.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+QList<QSize> GaugeIconEngine::availableSizes(QIcon::Mode, QIcon::State)
+#else
 QList<QSize> GaugeIconEngine::availableSizes(QIcon::Mode, QIcon::State) const
+#endif
 {
     QList<QSize> sizes;
     for (int side : {16, 22, 32, 48, 64, 128})
