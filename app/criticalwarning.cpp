@@ -1,6 +1,7 @@
 #include "criticalwarning.h"
 
 #include "chargerule.h"
+#include "foreigntext.h"
 #include "poweractions.h"
 #include "settingskeys.h"
 
@@ -22,7 +23,7 @@ std::optional<QString> CriticalWarning::observe(const Reading &reading)
 
 QString CriticalWarning::message(const Reading &reading) const
 {
-    const QString model = reading.model().trimmed();
+    const QString model = ForeignText::name(reading.model());
     const QString battery = model.isEmpty() ? reading.path : model;
     const QString action = powerActionName(reading.action);
     // No-break spaces: a notification must not wrap "25 %" apart.

@@ -1,5 +1,6 @@
 #include "powerprofilemenu.h"
 
+#include "foreigntext.h"
 #include "powerprofiles.h"
 
 #include <QActionGroup>
@@ -53,7 +54,7 @@ QString PowerProfileMenu::profileName(const QString &profile)
         return tr("Balanced");
     if (profile == QLatin1String("performance"))
         return tr("Performance");
-    return profile;
+    return ForeignText::name(profile);
 }
 
 QString PowerProfileMenu::entryText(const QString &profile) const
@@ -69,5 +70,5 @@ QString PowerProfileMenu::degradedReason() const
         return tr("the machine is hot");
     if (reason == QLatin1String("lap-detected"))
         return tr("the lap is detected");
-    return reason;
+    return ForeignText::reason(reason);
 }

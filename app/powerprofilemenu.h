@@ -17,7 +17,8 @@ public:
     explicit PowerProfileMenu(PowerProfiles *profiles, QWidget *parent = nullptr);
 
     // The profile's name as a person reads it ("power-saver": "Power Saver");
-    // a name the program does not know is given as it is.
+    // a name the program does not know is given as one short line of plain
+    // text.
     static QString profileName(const QString &profile);
 
 private:

@@ -1,8 +1,7 @@
 #include "refusalnotice.h"
 
+#include "foreigntext.h"
 #include "poweractions.h"
-
-#include <QRegularExpression>
 
 namespace {
 
@@ -31,7 +30,8 @@ std::optional<QString> RefusalNotice::observeBattery(const QString &path, const 
     if (refusal == pending.cend() || toldBatteries.contains(path))
         return std::nullopt;
     toldBatteries.insert(path);
-    const QString battery = name().trimmed().isEmpty() ? path : name().trimmed();
+    const QString model = ForeignText::name(name());
+    const QString battery = model.isEmpty() ? ForeignText::reason(path) : model;
     // No-break spaces: a notification must not wrap "10 %" apart. One pass
     // over each text: a battery's name may hold "%1" itself.
     return tr("%1 at %2\u00a0% was refused: %3. %4 is at %5\u00a0%: save your work.")
@@ -54,11 +54,11 @@ std::optional<QString> RefusalNotice::observeSchedule(const QString &action, qin
 QString RefusalNotice::reason(const PowerRefusal &refusal) const
 {
     if (refusal.inhibitors.isEmpty())
-        return plainLine(refusal.error, 160);
+        return ForeignText::reason(refusal.error);
     QStringList named;
     for (const PowerRefusal::Inhibitor &inhibitor : refusal.inhibitors.mid(0, namedInhibitors)) {
-        const QString who = plainLine(inhibitor.who, 60);
-        const QString why = plainLine(inhibitor.why, 60);
+        const QString who = ForeignText::name(inhibitor.who);
+        const QString why = ForeignText::name(inhibitor.why);
         named << (why.isEmpty() ? tr("%1 is keeping the machine on").arg(who)
                                 : tr("%1 is keeping the machine on (%2)").arg(who, why));
     }
@@ -67,18 +67,4 @@ QString RefusalNotice::reason(const PowerRefusal &refusal) const
     if (more > 0)
         text += tr(" and %n more", nullptr, more);
     return text;
-}
-
-QString RefusalNotice::plainLine(const QString &text, int maxLength)
-{
-    // Enough to find the first words; a daemon may send a megabyte.
-    QString line = text.left(4 * maxLength);
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression blanks(QStringLiteral("[\\s\\p{Cc}]+"));
-    line.remove(tags);
-    line.remove(QLatin1Char('<')).remove(QLatin1Char('>'));
-    line = line.replace(blanks, QStringLiteral(" ")).trimmed();
-    if (line.size() > maxLength)
-        line = line.left(maxLength - 1).trimmed() + QChar(0x2026);
-    return line;
 }

@@ -30,9 +30,6 @@ public:
     // The run is over: refusals that nobody asks for any more are dropped.
     void runDone() { pending.clear(); }
 
-    // A text from elsewhere as one short line of plain text.
-    static QString plainLine(const QString &text, int maxLength);
-
 private:
     QString reason(const PowerRefusal &refusal) const;
 

@@ -2,6 +2,7 @@
 
 #include "chargerule.h"
 #include "deviceproperties.h"
+#include "foreigntext.h"
 #include "wirenames.h"
 
 #include <cmath>
@@ -66,7 +67,7 @@ QString DeviceBattery::kindName(uint type)
 
 QString DeviceBattery::name(const DeviceProperties &device)
 {
-    const QString model = device.text(QStringLiteral("Model")).trimmed();
+    const QString model = ForeignText::name(device.text(QStringLiteral("Model")));
     if (!model.isEmpty())
         return model;
     const QString kind = kindName(device.type());

@@ -15,7 +15,8 @@ public:
     // The device's kind: "Mouse", "Keyboard", "Headset"...; empty for a
     // kind it has no name for.
     static QString kindName(uint type);
-    // Its model, or its kind when it has none.
+    // Its model as one short line of plain text, or its kind when it has
+    // none.
     static QString name(const DeviceProperties &device);
     // Its charge in percent, from Percentage; UnknownCharge when that is not
     // a number, or when the device only reports a coarse level.

@@ -4,6 +4,7 @@
 #include "batteryindicator.h"
 #include "chargehistoryview.h"
 #include "devicebattery.h"
+#include "foreigntext.h"
 #include "gaugeiconengine.h"
 #include "qtcompat.h"
 #include "qudev.h"
@@ -57,8 +58,7 @@ void WBattery::setHistoryUnavailable(const QString &path)
 
 void WBattery::build()
 {
-    const QString model = device.text(QStringLiteral("Model"));
-    setWindowTitle(model);
+    setWindowTitle(ForeignText::name(device.text(QStringLiteral("Model"))));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("battery")));
 
     chargeLabel = new QLabel(this);
@@ -116,16 +116,19 @@ QStringList WBattery::infoLines()
     const auto line = [](const QString &label, const QString &value) {
         return label.arg(value.toHtmlEscaped());
     };
+    const auto name = [this](const char *property) {
+        return ForeignText::name(device.text(QLatin1String(property)));
+    };
     QStringList lines{
-            line(tr("<b>Model:</b> %1"), device.text(QStringLiteral("Model"))),
-            line(tr("<b>Serial number:</b> %1"), device.text(QStringLiteral("Serial"))),
-            line(tr("<b>Vendor:</b> %1"), device.text(QStringLiteral("Vendor"))),
+            line(tr("<b>Model:</b> %1"), name("Model")),
+            line(tr("<b>Serial number:</b> %1"), name("Serial")),
+            line(tr("<b>Vendor:</b> %1"), name("Vendor")),
             line(tr("<b>Technology:</b> %1"), technologyText()),
             line(tr("<b>Type:</b> %1"), typeText()),
-            line(tr("<b>Sysfs path:</b> %1"), nativePath),
+            line(tr("<b>Sysfs path:</b> %1"), ForeignText::reason(nativePath)),
     };
     if (!deviceNode.isEmpty())
-        lines.append(line(tr("<b>Device:</b> %1"), deviceNode));
+        lines.append(line(tr("<b>Device:</b> %1"), ForeignText::reason(deviceNode)));
     for (const BatteryHealth::Line &health : BatteryHealth::lines(device))
         lines.append(line(health.label, health.value));
     return lines;

@@ -1,5 +1,6 @@
 #include "powerprofiles.h"
 
+#include "foreigntext.h"
 #include "wirenames.h"
 
 #include <QDBusArgument>
@@ -24,7 +25,6 @@ const Daemon daemons[] = {
         {PowerProfilesWire::legacyService, PowerProfilesWire::legacyPath},
 };
 constexpr int daemonCount = int(sizeof daemons / sizeof daemons[0]);
-constexpr int maxReasonLength = 200;
 
 QString readText(const QVariant &value)
 {
@@ -64,19 +64,6 @@ QVariantMap readDict(const QVariant &value)
             return {};
     }
     return qdbus_cast<QVariantMap>(value);
-}
-
-// An error message as one line short enough for a notification.
-QString oneLine(const QString &text)
-{
-    QString line;
-    line.reserve(text.size());
-    for (const QChar c : text)
-        line += c.isPrint() ? c : QLatin1Char(' ');
-    line = line.simplified();
-    if (line.size() > maxReasonLength)
-        line = line.left(maxReasonLength - 1) + QChar(0x2026);
-    return line;
 }
 
 } // namespace
@@ -286,7 +273,7 @@ void PowerProfilesPrivate::write(const QString &profile)
                 const QString text = reply.errorMessage().trimmed().isEmpty()
                         ? reply.errorName()
                         : reply.errorMessage();
-                Q_EMIT q->refused(profile, oneLine(text));
+                Q_EMIT q->refused(profile, ForeignText::reason(text));
             });
 }
 

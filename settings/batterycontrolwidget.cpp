@@ -1,5 +1,6 @@
 #include "batterycontrolwidget.h"
 
+#include "foreigntext.h"
 #include "settingskeys.h"
 
 #include <QBoxLayout>
@@ -16,7 +17,7 @@ BatteryControlWidget::BatteryControlWidget(const DeviceProperties &battery,
     const QString model = battery.text(QStringLiteral("Model"));
     const QString serial = battery.text(QStringLiteral("Serial"));
     auto *label = new QLabel(batteryLabel(path, model, serial), this);
-    // Model and serial come from the device: show them as they are.
+    // Model and serial come from the device: shown as text, never markup.
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
 
@@ -58,11 +59,12 @@ QString BatteryControlWidget::batteryLabel(const QString &path, const QString &m
     //: e.g. "Charge of BAT0 falls to or below [10%] do [Shutdown]". Word order may
     //: move part of it into "do", e.g. "... falls to [10%] or below: [Shutdown]".
     if (model.isEmpty())
-        return tr("Charge of %1 drops bellow").arg(path);
+        return tr("Charge of %1 drops bellow").arg(ForeignText::reason(path));
     if (serial.isEmpty())
-        return tr("Charge of %1 drops bellow").arg(model.trimmed());
+        return tr("Charge of %1 drops bellow").arg(ForeignText::name(model));
     //: %1 is the battery's model, %2 its serial number.
-    return tr("Charge of %1 (%2) drops bellow").arg(model.trimmed()).arg(serial.trimmed());
+    return tr("Charge of %1 (%2) drops bellow")
+            .arg(ForeignText::name(model), ForeignText::name(serial));
 }
 
 void BatteryControlWidget::changed()

@@ -191,6 +191,9 @@ void TestPowerProfiles::degradedPerformance_data()
                          << "Performance (limited: the lap is detected)";
     QTest::newRow("another") << "fan & dust"
                              << "Performance (limited: fan && dust)";
+    QTest::newRow("a megabyte") << "\u202e" + QString(1024 * 1024, 'x')
+                                << "Performance (limited: " + QString(159, 'x') + QChar(0x2026)
+                    + ")";
 }
 
 void TestPowerProfiles::degradedPerformance()
@@ -319,6 +322,11 @@ void TestPowerProfiles::badInput_data()
     QStringList many;
     for (int i = 0; i < PowerProfiles::maxProfiles; ++i)
         many << QString("p%1").arg(i);
+    QTest::newRow("a megabyte of name")
+            << "dbus.Array([{'Profile': '\\x1b' + 'q' * 1048576}, {'Profile': 'balanced'}],"
+               " signature='a{sv}')"
+            << "'balanced'" << QStringList{QString(63, 'q') + QChar(0x2026), "Balanced"}
+            << "balanced";
     QTest::newRow("1,000 profiles")
             << "dbus.Array([{'Profile': 'p%d' % i} for i in range(1000)], signature='a{sv}')"
             << "'p3'" << many << "p3";
