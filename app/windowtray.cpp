@@ -2,6 +2,7 @@
 
 #include "powerprofilemenu.h"
 #include "powerprofiles.h"
+#include "statusnotifierhost.h"
 
 #include <QAction>
 #include <QCursor>
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int messageDuration = 10000;
+// The tooltip names so many devices; more are counted.
+constexpr int tooltipDevices = 5;
 
 // The theme's icon of that name, or the fallback when the theme has none;
 // the fallback is only made when it is needed.
@@ -69,9 +72,18 @@ void WindowTray::showPowerDown(bool down)
                  : powerIcon);
 }
 
+// Messages and tooltips are plain text, and may hold what devices and
+// daemons chose to be called.
+QString WindowTray::forHost(const QString &text)
+{
+    if (!hostReadsMarkup)
+        hostReadsMarkup = statusNotifierHostRegistered();
+    return *hostReadsMarkup ? text.toHtmlEscaped() : text;
+}
+
 void WindowTray::showMessage(const QString &message, bool warning)
 {
-    QSystemTrayIcon::showMessage(messageTitle, message,
+    QSystemTrayIcon::showMessage(messageTitle, forHost(message),
                                  warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
                                  messageDuration);
 }
@@ -131,7 +143,12 @@ void WindowTray::showDeviceCharges(const QStringList &lines)
 {
     // Set only when it changes: each time the tray host is sent it anew,
     // and the devices' values change every half minute without this.
-    const QString text = (QStringList{window()->windowTitle()} + lines).join(QLatin1Char('\n'));
+    QStringList shown{window()->windowTitle()};
+    shown += lines.mid(0, tooltipDevices);
+    const int more = int(lines.size()) - tooltipDevices;
+    if (more > 0)
+        shown << tr("and %n more", nullptr, more);
+    const QString text = forHost(shown.join(QLatin1Char('\n')));
     if (text != toolTip())
         setToolTip(text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSystemTrayIcon>
+#include <optional>
 
 class PowerProfiles;
 class QAction;
@@ -20,7 +21,8 @@ public:
     // Shows the warning sign while the power is down.
     void showPowerDown(bool down);
     void showMessage(const QString &message, bool warning);
-    // The batteries of the machine's devices, a line each under the title.
+    // The batteries of the machine's devices, a line each under the title,
+    // the first few of them.
     void showDeviceCharges(const QStringList &lines);
 
     // The context menu: "Show window", the profiles while the daemon offers
@@ -39,9 +41,13 @@ public slots:
 
 private:
     QWidget *window() const;
+    QString forHost(const QString &text);
 
     QString messageTitle;
     QIcon powerIcon;
     bool showsPowerDown = false;
     bool hidesOnClick = false;
+    // Whether the tray host reads messages and tooltips as markup; asked
+    // when the first is shown.
+    std::optional<bool> hostReadsMarkup;
 };

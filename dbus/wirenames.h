@@ -9,6 +9,7 @@
 namespace DBusWire {
 constexpr QLatin1String propertiesInterface("org.freedesktop.DBus.Properties");
 constexpr QLatin1String errorPrefix("org.freedesktop.DBus.Error.");
+constexpr QLatin1String getMethod("Get");
 constexpr QLatin1String getAllMethod("GetAll");
 constexpr QLatin1String setMethod("Set");
 constexpr QLatin1String propertiesChangedSignal("PropertiesChanged");
@@ -103,3 +104,13 @@ constexpr QLatin1String service("org.freedesktop.ConsoleKit");
 constexpr QLatin1String managerPath("/org/freedesktop/ConsoleKit/Manager");
 constexpr QLatin1String managerInterface("org.freedesktop.ConsoleKit.Manager");
 } // namespace ConsoleKitWire
+
+// The session's tray host, as Qt finds it.
+namespace StatusNotifierWire {
+constexpr QLatin1String service("org.kde.StatusNotifierWatcher");
+constexpr QLatin1String path("/StatusNotifierWatcher");
+constexpr QLatin1String interface("org.kde.StatusNotifierWatcher");
+constexpr QLatin1String hostRegistered("IsStatusNotifierHostRegistered");
+// The host answers at once; one that hangs must not hold a message long.
+constexpr int answerCap = 1000;
+} // namespace StatusNotifierWire

@@ -152,11 +152,12 @@ void TestRefusal::refusedShutdownNamesWhoIsInTheWay()
 void TestRefusal::refusalWithoutInhibitorGivesTheError_data()
 {
     QTest::addColumn<QString>("error"); // as Python
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("shown"); // in the notification, whose body is markup
     QTest::newRow("its text") << "'Sleep is not allowed on this seat'"
                               << "Sleep is not allowed on this seat";
-    QTest::newRow("markup, two lines") << "'<b>Not</b> <i>now</i>\\nsecond line'"
-                                       << "Not now second line";
+    QTest::newRow("markup, two lines")
+            << "'<b>Not</b> <i>now</i>\\nsecond line'"
+            << "&lt;b&gt;Not&lt;/b&gt; &lt;i&gt;now&lt;/i&gt; second line";
     QTest::newRow("a megabyte") << "'x' * (1024 * 1024)"
                                 << QString(159, QLatin1Char('x')) + QChar(0x2026);
 }
