@@ -27,26 +27,47 @@ bool isCharging(const DeviceProperties &device)
 
 } // namespace
 
-std::optional<QString> DeviceWarning::observe(const DeviceProperties &device, bool enabled)
+bool DeviceWarning::observe(const DeviceProperties &device, bool enabled)
 {
     if (isCharging(device) || !isLow(device)) {
         warned.remove(device.path());
-        return std::nullopt;
+        return false;
     }
     if (!enabled || warned.contains(device.path()))
-        return std::nullopt;
+        return false;
     warned.insert(device.path());
-    const QString name = DeviceBattery::name(device);
-    const int percent = DeviceBattery::percent(device);
-    // One pass over each text: a model may hold "%1" itself.
-    if (percent == UnknownCharge)
-        return tr("%1 is running low. Charge it or change its battery soon.").arg(name);
-    return tr("%1 is at %2\u00a0%. Charge it or change its battery soon.")
-            .arg(name, QString::number(percent));
+    return true;
 }
 
 void DeviceWarning::keepOnly(const QStringList &paths)
 {
     for (auto it = warned.begin(); it != warned.end();)
         it = paths.contains(*it) ? std::next(it) : warned.erase(it);
+}
+
+QString DeviceWarning::message(const QList<DeviceProperties> &devices)
+{
+    // One pass over each text: a model may hold "%1" itself.
+    if (devices.size() == 1) {
+        const DeviceProperties &device = devices.constFirst();
+        const QString name = DeviceBattery::name(device);
+        const int percent = DeviceBattery::percent(device);
+        if (percent == UnknownCharge)
+            return tr("%1 is running low. Charge it or change its battery soon.").arg(name);
+        return tr("%1 is at %2\u00a0%. Charge it or change its battery soon.")
+                .arg(name, QString::number(percent));
+    }
+    QStringList named;
+    for (const DeviceProperties &device : devices.mid(0, namedDevices)) {
+        //: A device in the list of those that are low: its name and its charge.
+        named << tr("%1 (%2)").arg(DeviceBattery::name(device), DeviceBattery::chargeText(device));
+    }
+    //: Between the devices named in a list.
+    QString list = named.join(tr(", "));
+    const int more = int(devices.size()) - namedDevices;
+    if (more > 0)
+        list = tr("%1 and %n more", nullptr, more).arg(list);
+    return tr("%n devices are low: %1. Charge them or change their batteries soon.", nullptr,
+              int(devices.size()))
+            .arg(list);
 }

@@ -29,15 +29,18 @@ PowerMonitor::Decision PowerMonitor::decide(const Run &run, const QSettings &set
     Decision decision;
     seen.clear();
     QStringList present;
+    QList<DeviceProperties> lowDevices;
     for (const DeviceProperties &device : run.devices) {
         seen.insert(device.path(), seenOf(device));
         present << device.path();
         if (device.isMachineBattery())
             decideForBattery(device, run, settings, decision);
-        else if (run.followsDevices && device.isDeviceBattery())
-            warnOfDevice(device, settings, decision);
+        else if (run.followsDevices && device.isDeviceBattery() && runsLow(device, settings))
+            lowDevices << device;
     }
     deviceWarning.keepOnly(present);
+    if (!lowDevices.isEmpty())
+        decision.warnings.append(DeviceWarning::message(lowDevices));
     const qint64 untilNextSchedule = runSchedules(run, settings, decision);
     refusals.runDone();
     // Until a schedule becomes due, or an action is to be asked for again,
@@ -105,14 +108,12 @@ qint64 PowerMonitor::runSchedules(const Run &run, const QSettings &settings, Dec
     return untilNext;
 }
 
-void PowerMonitor::warnOfDevice(const DeviceProperties &device, const QSettings &settings,
-                                Decision &decision)
+bool PowerMonitor::runsLow(const DeviceProperties &device, const QSettings &settings)
 {
     const bool enabled = settings.value(SettingsKeys::warnWhenLow(device.path()),
                                         SettingsKeys::defaultWarnWhenLow)
                                  .toBool();
-    if (const auto warning = deviceWarning.observe(device, enabled))
-        decision.warnings.append(*warning);
+    return deviceWarning.observe(device, enabled);
 }
 
 PowerMonitor::Seen PowerMonitor::seenOf(const DeviceProperties &device)

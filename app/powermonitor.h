@@ -73,8 +73,8 @@ public:
 private:
     void decideForBattery(const DeviceProperties &device, const Run &run, const QSettings &settings,
                           Decision &decision);
-    void warnOfDevice(const DeviceProperties &device, const QSettings &settings,
-                      Decision &decision);
+    // Whether a device's battery has just run low and is to be warned of.
+    bool runsLow(const DeviceProperties &device, const QSettings &settings);
     qint64 runSchedules(const Run &run, const QSettings &settings, Decision &decision);
 
     ScheduledRequests scheduled;
