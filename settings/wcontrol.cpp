@@ -8,6 +8,7 @@
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QScrollArea>
 #include <QSet>
 #include <QTabWidget>
 
@@ -49,26 +50,52 @@ void WControl::load(const QList<DeviceProperties> &batteries, const QMap<QString
 
 void WControl::setDeviceBatteries(const QList<QPair<QString, QString>> &devices)
 {
-    QStringList paths;
-    for (const auto &device : devices)
-        paths << device.first;
-    QStringList rows;
-    if (deviceGroup) {
-        for (const auto *row : deviceGroup->findChildren<DeviceControlWidget *>())
-            rows << row->path();
+    if (devices.isEmpty()) {
+        delete deviceGroup;
+        deviceGroup = nullptr;
+        deviceRows.clear();
+        return;
     }
-    // Rebuilt only when devices come or go, so that a row being clicked
+    if (!deviceGroup)
+        makeDeviceGroup();
+    // Rows change only as devices come or go, so that a row being clicked
     // is never replaced under the pointer.
-    if (rows == paths)
-        return;
-    delete deviceGroup;
-    deviceGroup = nullptr;
-    if (devices.isEmpty())
-        return;
-    deviceGroup = new QGroupBox(tr("Devices"), batteryPage);
-    auto *layout = new QVBoxLayout(deviceGroup);
+    QSet<QString> present;
     for (const auto &device : devices)
-        layout->addWidget(new DeviceControlWidget(device.first, device.second, deviceGroup));
+        present.insert(device.first);
+    for (auto it = deviceRows.begin(); it != deviceRows.end();) {
+        if (present.contains(it.key())) {
+            ++it;
+        } else {
+            delete it.value();
+            it = deviceRows.erase(it);
+        }
+    }
+    auto *rowsLayout = static_cast<QBoxLayout *>(deviceRowsPage->layout());
+    for (int i = 0; i < devices.size(); ++i) {
+        DeviceControlWidget *&row = deviceRows[devices.at(i).first];
+        if (!row) {
+            row = new DeviceControlWidget(devices.at(i).first, devices.at(i).second,
+                                          deviceRowsPage);
+            rowsLayout->insertWidget(i, row);
+        }
+    }
+}
+
+void WControl::makeDeviceGroup()
+{
+    deviceGroup = new QGroupBox(tr("Devices"), batteryPage);
+    // The rows scroll: a window as tall as a few hundred devices would take
+    // hundreds of megabytes of image memory, shared with the X server.
+    deviceRowsPage = new QWidget;
+    auto *rowsLayout = new QVBoxLayout(deviceRowsPage);
+    rowsLayout->setContentsMargins(QMargins());
+    auto *scroll = new QScrollArea(deviceGroup);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(deviceRowsPage);
+    auto *layout = new QVBoxLayout(deviceGroup);
+    layout->addWidget(scroll);
     // Below the rows of the machine's batteries, above the stretch.
     auto *pageLayout = qobject_cast<QBoxLayout *>(batteryPage->layout());
     pageLayout->insertWidget(pageLayout->count() - 1, deviceGroup);

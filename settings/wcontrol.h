@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QWidget>
 
+class DeviceControlWidget;
 class QGroupBox;
 class QTabWidget;
 
@@ -27,8 +28,12 @@ public:
     void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
 
 private:
+    void makeDeviceGroup();
+
     QTabWidget *tabs;
     QWidget *batteryPage;
     QWidget *schedulingPage;
     QGroupBox *deviceGroup = nullptr;
+    QWidget *deviceRowsPage = nullptr;
+    QMap<QString, DeviceControlWidget *> deviceRows;
 };
