@@ -554,6 +554,12 @@ class Program:
     def running(self):
         return self.process.poll() is None
 
+    def sanitized(self):
+        '''Whether this is the build with AddressSanitizer, whose memory
+        figures say nothing of the program's own.'''
+        with open('/proc/%d/maps' % self.pid) as f:
+            return 'libasan' in f.read()
+
     def tail(self, lines=40):
         try:
             return ''.join(self.output().splitlines(True)[-lines:])
