@@ -1,6 +1,6 @@
 #include "batteryindicator.h"
 
-#include "chargerule.h"
+#include "chargecolour.h"
 
 #include <QImage>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
 #include "gaugeiconengine.h"
 
-#include "chargerule.h"
+#include "chargecolour.h"
 
 #include <QImage>
 #include <QPainter>

@@ -14,7 +14,7 @@ using namespace UPowerWire;
 // The coarse level the device reports instead of a percentage, or 0.
 uint coarseLevel(const DeviceProperties &device)
 {
-    const uint level = device.enumeration(QStringLiteral("BatteryLevel"));
+    const uint level = device.enumeration(UPowerWire::batteryLevelProperty);
     switch (level) {
     case LevelLow:
     case LevelCritical:
@@ -67,7 +67,7 @@ QString DeviceBattery::kindName(uint type)
 
 QString DeviceBattery::name(const DeviceProperties &device)
 {
-    const QString model = ForeignText::name(device.text(QStringLiteral("Model")));
+    const QString model = ForeignText::name(device.text(UPowerWire::modelProperty));
     if (!model.isEmpty())
         return model;
     const QString kind = kindName(device.type());
@@ -76,7 +76,7 @@ QString DeviceBattery::name(const DeviceProperties &device)
 
 int DeviceBattery::percent(const DeviceProperties &device)
 {
-    const std::optional<double> percentage = device.amount(QStringLiteral("Percentage"));
+    const std::optional<double> percentage = device.amount(UPowerWire::percentageProperty);
     if (coarseLevel(device) || !percentage)
         return UnknownCharge;
     return int(std::lround(std::min(*percentage, 100.0)));

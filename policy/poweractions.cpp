@@ -15,11 +15,6 @@ QString powerActionName(const QString &identifier)
     return identifier;
 }
 
-QMap<QString, QString> powerActions()
-{
-    return powerActions(readSleepSupport());
-}
-
 QMap<QString, QString> powerActions(const SleepSupport &support)
 {
     QMap<QString, QString> actions;

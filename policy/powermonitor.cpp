@@ -11,31 +11,46 @@
 
 namespace {
 
-// A tick this much later than planned on the wall clock or CLOCK_BOOTTIME
-// had the machine asleep before it; load delays a tick by far less.
+using namespace UPowerWire;
+
+// A run this much later than planned on the wall clock or CLOCK_BOOTTIME
+// had the machine asleep before it; load delays a run by far less.
 constexpr qint64 awayDelay = 2 * PowerMonitor::interval;
-// The longest the monitor sleeps through its ticks. What no announcement
-// tells of (the clock or the time zone set anew) counts from the next
-// tick after at most this long, well inside a schedule's two minutes.
-constexpr qint64 longestSleep = 30000;
+// Every schedule is due again within a day; with none, the monitor has
+// nothing to wake for but what it is told.
+constexpr qint64 longestSleep = 24 * 3600 * 1000;
 
 } // namespace
 
 PowerMonitor::PowerMonitor() : scheduled(awayDelay) { }
 
+// A decision that needs more leaves the monitor as it was, so that the
+// same run decided again with the answers counts once.
 PowerMonitor::Decision PowerMonitor::decide(const Run &run, const QSettings &settings)
 {
-    scheduled.tick(run.clocks, run.plannedGapMs);
+    PowerMonitor attempt = *this;
     Decision decision;
+    attempt.decideOnce(run, settings, decision);
+    if (!decision.needs.isEmpty())
+        return {{}, false, {}, std::nullopt, decision.needs};
+    *this = std::move(attempt);
+    return decision;
+}
+
+void PowerMonitor::decideOnce(const Run &run, const QSettings &settings, Decision &decision)
+{
+    scheduled.tick(run.clocks, run.plannedGapMs);
     seen.clear();
     QStringList present;
-    QList<DeviceProperties> lowDevices;
     for (const DeviceProperties &device : run.devices) {
         seen.insert(device.path(), seenOf(device));
         present << device.path();
         if (device.isMachineBattery())
             decideForBattery(device, run, settings, decision);
-        else if (run.followsDevices && device.isDeviceBattery() && runsLow(device, settings))
+    }
+    QList<DeviceProperties> lowDevices;
+    for (const DeviceProperties &device : run.deviceBatteries) {
+        if (runsLow(device, settings))
             lowDevices << device;
     }
     deviceWarning.keepOnly(present);
@@ -44,10 +59,9 @@ PowerMonitor::Decision PowerMonitor::decide(const Run &run, const QSettings &set
     const qint64 untilNextSchedule = runSchedules(run, settings, decision);
     refusals.runDone();
     // Until a schedule becomes due, or an action is to be asked for again,
-    // the coming ticks could only repeat this one.
-    if (run.changesAnnounced && decision.requests.isEmpty())
+    // the coming runs could only repeat this one.
+    if (decision.requests.isEmpty())
         decision.sleepMs = untilNextSchedule;
-    return decision;
 }
 
 void PowerMonitor::decideForBattery(const DeviceProperties &device, const Run &run,
@@ -56,24 +70,25 @@ void PowerMonitor::decideForBattery(const DeviceProperties &device, const Run &r
     const QString path = device.path();
     const int percent = chargePercent(device);
     const CriticalSetting critical = criticalSettingFor(settings, path);
-    const bool discharging = device.state() == UPowerWire::Discharging;
+    const bool discharging = device.state() == Discharging;
     const auto action = criticalActionFor(critical, percent);
     const bool requesting = action && discharging;
     if (requesting)
         decision.requests.append(*action);
     decision.onBattery = decision.onBattery || discharging;
 
-    const auto name = [&run, &device] {
-        return run.batteryName(device);
-    };
-    const auto warning = criticalWarning.observe(
-            {path, percent, discharging, critical.level, critical.action, name, [&run, &path] {
-                 return run.secondsToEmpty(path);
-             }});
-    if (warning)
-        decision.warnings.append(*warning);
+    const QString model = device.text(modelProperty);
+    const CriticalWarning::Reading reading{path, percent, discharging, critical.level,
+                                           critical.action};
+    if (criticalWarning.observe(reading)) {
+        const auto secondsLeft = run.secondsToEmpty.constFind(path);
+        if (secondsLeft == run.secondsToEmpty.cend())
+            decision.needs.secondsToEmpty.append(path);
+        else
+            decision.warnings.append(CriticalWarning::message(reading, model, *secondsLeft));
+    }
     const auto refusal = refusals.observeBattery(path, critical.action, requesting, critical.level,
-                                                 percent, name);
+                                                 percent, model);
     if (refusal)
         decision.warnings.append(*refusal);
 }
@@ -95,10 +110,12 @@ qint64 PowerMonitor::runSchedules(const Run &run, const QSettings &settings, Dec
     }
     if (due.isEmpty())
         return untilNext;
-
-    const QMap<QString, QString> offered = run.offeredActions();
+    if (!run.offeredActions) {
+        decision.needs.offeredActions = true;
+        return untilNext;
+    }
     for (const QString &action : qAsConst(due)) {
-        if (!offered.contains(action))
+        if (!run.offeredActions->contains(action))
             continue;
         scheduled.requested(action, now);
         decision.requests.append(action);
@@ -119,8 +136,7 @@ bool PowerMonitor::runsLow(const DeviceProperties &device, const QSettings &sett
 PowerMonitor::Seen PowerMonitor::seenOf(const DeviceProperties &device)
 {
     return {device.type(), device.state(), chargePercent(device),
-            device.enumeration(QStringLiteral("WarningLevel")),
-            device.enumeration(QStringLiteral("BatteryLevel"))};
+            device.enumeration(warningLevelProperty), device.enumeration(batteryLevelProperty)};
 }
 
 bool PowerMonitor::seesChange(const QString &path, const DeviceProperties *device) const

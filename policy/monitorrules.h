@@ -24,12 +24,14 @@ CriticalSetting criticalSettingFor(const QSettings &settings, const QString &dev
 // costs a call to the daemon.
 std::optional<QString> criticalActionFor(const CriticalSetting &setting, int percent);
 
-// Whether the action's schedule is enabled with a readable time that lies
-// within the minute around now.
-bool scheduleDue(const QSettings &settings, const QString &action, const QTime &now);
+// A schedule is due within so many seconds around its time, so its window
+// lasts twice that and a second: two requests further apart than the
+// window belong to different windows.
+constexpr int scheduleReachSeconds = 59;
+constexpr qint64 scheduleWindowMs = (2 * scheduleReachSeconds + 1) * 1000;
 
-// How long until scheduleDue() next holds for the action, in milliseconds
-// from now: 0 while it holds, none while the schedule is off or has no
-// readable time.
+// How long until the action's schedule is due, in milliseconds from now: 0
+// while it is (enabled with a readable time that lies within the minute
+// around now), none while the schedule is off or has no readable time.
 std::optional<qint64> msUntilScheduleDue(const QSettings &settings, const QString &action,
                                          const QTime &now);

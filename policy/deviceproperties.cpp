@@ -72,12 +72,12 @@ QString DeviceProperties::text(const QString &name) const
 
 uint DeviceProperties::type() const
 {
-    return enumeration(QStringLiteral("Type"));
+    return enumeration(UPowerWire::typeProperty);
 }
 
 uint DeviceProperties::state() const
 {
-    return enumeration(QStringLiteral("State"));
+    return enumeration(UPowerWire::stateProperty);
 }
 
 bool DeviceProperties::isMachineBattery(bool includeUps) const
@@ -87,7 +87,7 @@ bool DeviceProperties::isMachineBattery(bool includeUps) const
         return includeUps;
     if (kind != UPowerWire::Battery)
         return false;
-    const QVariant supply = value(QStringLiteral("PowerSupply"));
+    const QVariant supply = value(UPowerWire::powerSupplyProperty);
     return supply.userType() != QMetaType::Bool || supply.toBool();
 }
 

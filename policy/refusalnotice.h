@@ -1,11 +1,10 @@
 #pragma once
 
-#include "systempower.h"
+#include "powerrefusal.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
-#include <functional>
 #include <optional>
 
 // Tells that the system refused an action while there is still time to
@@ -21,10 +20,11 @@ class RefusalNotice
 public:
     void refused(const PowerRefusal &refusal);
 
-    // One battery on a run: whether it asks for its critical action now.
+    // One battery on a run: whether it asks for its critical action now;
+    // model: the battery's, as the daemon gives it.
     std::optional<QString> observeBattery(const QString &path, const QString &action,
                                           bool requesting, int level, int percent,
-                                          const std::function<QString()> &name);
+                                          const QString &model);
     // A schedule asks for its action on this run.
     std::optional<QString> observeSchedule(const QString &action, qint64 wallMs);
     // The run is over: refusals that nobody asks for any more are dropped.

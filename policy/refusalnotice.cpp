@@ -1,13 +1,11 @@
 #include "refusalnotice.h"
 
 #include "foreigntext.h"
+#include "monitorrules.h"
 #include "poweractions.h"
 
 namespace {
 
-// A schedule's window lasts two minutes; a refusal told longer ago than
-// this belongs to another.
-constexpr qint64 windowLengthMs = 119 * 1000;
 // Who is in the way is named up to so many times; more are counted.
 constexpr int namedInhibitors = 3;
 
@@ -20,7 +18,7 @@ void RefusalNotice::refused(const PowerRefusal &refusal)
 
 std::optional<QString> RefusalNotice::observeBattery(const QString &path, const QString &action,
                                                      bool requesting, int level, int percent,
-                                                     const std::function<QString()> &name)
+                                                     const QString &model)
 {
     if (!requesting) {
         toldBatteries.remove(path);
@@ -30,8 +28,8 @@ std::optional<QString> RefusalNotice::observeBattery(const QString &path, const 
     if (refusal == pending.cend() || toldBatteries.contains(path))
         return std::nullopt;
     toldBatteries.insert(path);
-    const QString model = ForeignText::name(name());
-    const QString battery = model.isEmpty() ? ForeignText::reason(path) : model;
+    const QString name = ForeignText::name(model);
+    const QString battery = name.isEmpty() ? ForeignText::reason(path) : name;
     // No-break spaces: a notification must not wrap "10 %" apart. One pass
     // over each text: a battery's name may hold "%1" itself.
     return tr("%1 at %2\u00a0% was refused: %3. %4 is at %5\u00a0%: save your work.")
@@ -45,7 +43,7 @@ std::optional<QString> RefusalNotice::observeSchedule(const QString &action, qin
     if (refusal == pending.cend())
         return std::nullopt;
     const auto told = toldSchedules.constFind(action);
-    if (told != toldSchedules.cend() && wallMs - *told <= windowLengthMs)
+    if (told != toldSchedules.cend() && wallMs - *told <= scheduleWindowMs)
         return std::nullopt;
     toldSchedules.insert(action, wallMs);
     return tr("%1, as scheduled, was refused: %2.").arg(powerActionName(action), reason(*refusal));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "timeofday.h"
+#include "clock.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <limits>
 
 class DeviceProperties;
@@ -16,7 +15,3 @@ constexpr int UnknownCharge = std::numeric_limits<int>::min();
 // energy the daemon's own Percentage is used when it is above 0; failing
 // that the charge is UnknownCharge.
 int chargePercent(const DeviceProperties &device);
-
-// The colour of a charge, wherever one is drawn: red at 0 %, yellow at
-// 50 %, green at 100 %, and held there beyond.
-QColor chargeColour(int percent);

@@ -30,22 +30,14 @@ int chargePercent(const DeviceProperties &device)
     if (state == UPowerWire::Empty)
         return 0;
 
-    const std::optional<double> energy = device.amount(QStringLiteral("Energy"));
-    const std::optional<double> design = device.amount(QStringLiteral("EnergyFullDesign"));
+    const std::optional<double> energy = device.amount(UPowerWire::energyProperty);
+    const std::optional<double> design = device.amount(UPowerWire::energyFullDesignProperty);
     // Without a design energy the ratio means nothing; fall back on the
     // daemon's own percentage rather than dividing by zero.
     if (design && *design > 0)
         return energy ? roundedPercent(*energy * 100.0 / *design) : UnknownCharge;
-    const std::optional<double> percentage = device.amount(QStringLiteral("Percentage"));
+    const std::optional<double> percentage = device.amount(UPowerWire::percentageProperty);
     if (percentage && *percentage > 0)
         return roundedPercent(*percentage);
     return UnknownCharge;
-}
-
-QColor chargeColour(int percent)
-{
-    const double p = percent;
-    const double red = p > 50 ? qMax(0.0, (100.0 - p) / 50.0 * 255.0) : 255.0;
-    const double green = p > 50 ? 255.0 : qMax(0.0, p / 50.0 * 255.0);
-    return QColor(int(qMin(red, 255.0)), int(qMin(green, 255.0)), 0, 255);
 }

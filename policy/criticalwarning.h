@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QSet>
 #include <QString>
-#include <functional>
-#include <optional>
 
 // Warns once before a battery's critical action: when a discharging battery
 // first comes within a few points above its critical level, it says what
@@ -24,20 +22,18 @@ public:
         bool discharging;
         int level; // the stored critical level
         QString action; // the stored critical action
-        // Asked only when the warning is shown: on the older stack each
-        // question is a call to the daemon.
-        std::function<QString()> model;
-        std::function<qlonglong()> secondsLeft; // 0 or less when not known
     };
 
     // How far above the critical level the warning comes, in points.
     static constexpr int band = 5;
 
-    // The warning to show now, if any.
-    std::optional<QString> observe(const Reading &reading);
+    // Whether to warn of the battery now.
+    bool observe(const Reading &reading);
+
+    // The warning: model is the battery's as the daemon gives it,
+    // secondsLeft its time to empty (0 or less when not known).
+    static QString message(const Reading &reading, const QString &model, qlonglong secondsLeft);
 
 private:
-    QString message(const Reading &reading) const;
-
     QSet<QString> warned;
 };

@@ -14,8 +14,8 @@ bool isLow(const DeviceProperties &device)
     const int percent = DeviceBattery::percent(device);
     if (percent != UnknownCharge && percent <= DeviceWarning::lowPercent)
         return true;
-    const uint warning = device.enumeration(QStringLiteral("WarningLevel"));
-    const uint level = device.enumeration(QStringLiteral("BatteryLevel"));
+    const uint warning = device.enumeration(UPowerWire::warningLevelProperty);
+    const uint level = device.enumeration(UPowerWire::batteryLevelProperty);
     return warning == WarningLow || warning == WarningCritical || warning == WarningAction
             || level == LevelLow || level == LevelCritical;
 }

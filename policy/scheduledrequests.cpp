@@ -1,12 +1,6 @@
 #include "scheduledrequests.h"
 
-namespace {
-
-// A schedule's window runs from 59 s before its time to 59 s after, so two
-// requests further apart than this belong to different windows.
-constexpr qint64 windowLengthMs = 119 * 1000;
-
-} // namespace
+#include "monitorrules.h"
 
 ScheduledRequests::ScheduledRequests(qint64 longestTickDelayMs)
     : longestTickDelayMs(longestTickDelayMs)
@@ -38,7 +32,7 @@ bool ScheduledRequests::mayRequest(const QString &action, qint64 wallMs) const
     const auto it = requests.constFind(action);
     if (it == requests.cend() || !it->awaySince)
         return true;
-    return wallMs - it->wallMs > windowLengthMs;
+    return wallMs - it->wallMs > scheduleWindowMs;
 }
 
 void ScheduledRequests::requested(const QString &action, qint64 wallMs)

@@ -25,11 +25,6 @@ std::optional<QString> criticalActionFor(const CriticalSetting &setting, int per
     return setting.action;
 }
 
-bool scheduleDue(const QSettings &settings, const QString &action, const QTime &now)
-{
-    return msUntilScheduleDue(settings, action, now) == 0;
-}
-
 std::optional<qint64> msUntilScheduleDue(const QSettings &settings, const QString &action,
                                          const QTime &now)
 {
@@ -40,13 +35,14 @@ std::optional<qint64> msUntilScheduleDue(const QSettings &settings, const QStrin
     if (!enabled || !time.isValid())
         return std::nullopt;
     // Due within the minute around the time, counted in whole seconds.
-    if (now.secsTo(time) / 60 == 0)
+    if (qAbs(now.secsTo(time)) <= scheduleReachSeconds)
         return 0;
     // So it becomes due at the whole second 59 s before the time, but not
     // before midnight: a schedule does not reach into the day before. One
     // that has passed today is due again tomorrow.
     constexpr qint64 dayMs = 24 * 3600 * 1000;
-    const qint64 opensMs = std::max(0, time.msecsSinceStartOfDay() / 1000 - 59) * qint64(1000);
+    const qint64 opensMs =
+            std::max(0, time.msecsSinceStartOfDay() / 1000 - scheduleReachSeconds) * qint64(1000);
     const qint64 waitMs = opensMs - now.msecsSinceStartOfDay();
     return waitMs > 0 ? waitMs : waitMs + dayMs;
 }

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "clock.h"
 #include "criticalwarning.h"
 #include "deviceproperties.h"
 #include "devicewarning.h"
 #include "refusalnotice.h"
 #include "scheduledrequests.h"
-#include "timeofday.h"
 
 #include <QHash>
 #include <QMap>
 #include <QStringList>
-#include <functional>
 #include <optional>
 #include <tuple>
 
@@ -18,33 +17,39 @@ class QSettings;
 
 // What the power monitor decides on one run, from the devices' values, the
 // settings and the clocks: which actions to request, whether the machine
-// runs on battery, which warning to show, and when the next run is due. It
-// holds no widgets and speaks to no daemon; whatever it may need to ask is
-// handed to it as a function, and asked only when needed.
+// runs on battery, which warnings to show, and how long the coming runs
+// could only repeat this one. It holds no widgets and asks nobody: what a
+// decision needs beyond the run's values it says (Decision::needs), and the
+// caller asks for it and decides again with the answers in the run.
 class PowerMonitor
 {
 public:
-    // The monitor's interval: ticks come on a grid of this many milliseconds.
+    // The monitor's interval: runs come on a grid of this many milliseconds.
     static constexpr int interval = 5000;
 
     struct Run
     {
+        // Every device the services list, in their order.
         QList<DeviceProperties> devices;
+        // The batteries of the machine's devices whose values the services
+        // keep current, so that they can be warned about.
+        QList<DeviceProperties> deviceBatteries;
         MachineClocks clocks;
         QTime timeOfDay;
         qint64 plannedGapMs; // how long after the last run this one was due
-        // Every value read is announced when it changes, and so are edits
-        // of the settings: a run may sleep through those that could only
-        // repeat it.
-        bool changesAnnounced;
-        // The values of the devices' own batteries are kept current, so
-        // that they can be warned about.
-        bool followsDevices;
-        // The actions the machine offers now; asked only when one is due.
-        std::function<QMap<QString, QString>()> offeredActions;
-        // A battery's name and its time to empty, for the warning.
-        std::function<QString(const DeviceProperties &)> batteryName;
-        std::function<qlonglong(const QString &path)> secondsToEmpty;
+
+        // Answers to what an earlier decision on this run needed.
+        std::optional<QMap<QString, QString>> offeredActions;
+        QHash<QString, qlonglong> secondsToEmpty; // by battery
+    };
+
+    // What a decision needs to be made: the caller asks, and decides again.
+    struct Needs
+    {
+        bool offeredActions = false; // a schedule is due
+        QStringList secondsToEmpty; // batteries to be warned of
+
+        bool isEmpty() const { return !offeredActions && secondsToEmpty.isEmpty(); }
     };
 
     struct Decision
@@ -53,8 +58,12 @@ public:
         bool onBattery = false;
         QStringList warnings; // and refusals of what was asked for
 
-        // How long the clock may sleep after this run; none: the next tick.
+        // How long the coming runs could only repeat this one, unless
+        // something they read changes; none: the next run may differ.
         std::optional<qint64> sleepMs;
+
+        // Not empty: nothing above holds and nothing was decided yet.
+        Needs needs;
     };
 
     PowerMonitor();
@@ -71,6 +80,7 @@ public:
     bool seesChange(const QString &path, const DeviceProperties *device) const;
 
 private:
+    void decideOnce(const Run &run, const QSettings &settings, Decision &decision);
     void decideForBattery(const DeviceProperties &device, const Run &run, const QSettings &settings,
                           Decision &decision);
     // Whether a device's battery has just run low and is to be warned of.
