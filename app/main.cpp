@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
         startHidden = options.hidden();
     }
 
-    QtSingleApplication app(argc, argv, true);
+    QtSingleApplication app(argc, argv);
     Translations::install();
     if (app.isRunning()) {
         // A session that starts the program twice at login must not pop

@@ -1,28 +1,20 @@
 #include "wmain.h"
 
-#include "chargehistory.h"
 #include "devicespage.h"
-#include "monitorclock.h"
-#include "poweractions.h"
+#include "powercontroller.h"
 #include "powericon.h"
 #include "powerprofilemenu.h"
-#include "powerprofiles.h"
-#include "powerservices.h"
-#include "settingsstorewatch.h"
-#include "timeofday.h"
 #include "wbattery.h"
 #include "wcontrol.h"
 #include "wexhelpmenu.h"
 #include "wexintegration.h"
 #include "windowtray.h"
-#include "wirenames.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QSettings>
 #include <QWindow>
 
-WMain::WMain(QWidget *parent) : QMainWindow(parent)
+WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(this))
 {
     ui.setupUi(this);
 
@@ -34,35 +26,18 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
     connect(ui.aExit, &QAction::triggered, this, &WMain::close);
     // Shown only while a power-profiles daemon offers profiles; the tray's
     // menu shows the same ones.
-    auto *profiles = new PowerProfiles(this);
-    menuBar()->addMenu(new PowerProfileMenu(profiles, this));
-    trayIcon->offerMenu(ui.aExit, profiles);
+    menuBar()->addMenu(new PowerProfileMenu(power->profiles(), this));
+    trayIcon->offerMenu(ui.aExit, power->profiles());
     menuBar()->addMenu(new WexHelpMenu(this));
 
-    // The monitor reads its settings on every tick: one store, read again
-    // on the first tick after an edit made outside the program. The
-    // window's geometry is kept there too.
-    settings = new QSettings(this);
-    storeWatch = new SettingsStoreWatch(settings, this);
-
-    clock = new MonitorClock(PowerMonitor::interval, this);
-    connect(clock, &MonitorClock::tick, this, &WMain::timeout);
-    connect(storeWatch, &SettingsStoreWatch::changed, clock, &MonitorClock::tickSoon);
-
-    services = new PowerServices(this);
-    connect(services, &PowerServices::deviceAdded, this, &WMain::deviceAdded);
-    connect(services, &PowerServices::deviceChanged, this, &WMain::deviceChanged);
-    connect(services, &PowerServices::deviceRemoved, this, &WMain::deviceRemoved);
-    connect(services, &PowerServices::devicesReloaded, this, &WMain::followReloadedDevices);
-    connect(services, &PowerServices::restarted, clock, &MonitorClock::tickSoon);
-    connect(services, &PowerServices::woke, this, &WMain::machineWoke);
-    connect(services, &PowerServices::refused, this, [this](const PowerRefusal &refusal) {
-        monitor.refused(refusal);
-        // Told on the next tick of the grid, if it still asks for it.
-        clock->tickSoon();
-    });
-    // Asked only while a battery's page shows its graph.
-    history = new ChargeHistory(this);
+    connect(power, &PowerController::deviceAdded, this, &WMain::deviceAdded);
+    connect(power, &PowerController::deviceChanged, this, &WMain::deviceChanged);
+    connect(power, &PowerController::deviceRemoved, this, &WMain::deviceRemoved);
+    connect(power, &PowerController::devicesReloaded, this, &WMain::followReloadedDevices);
+    connect(power, &PowerController::onBattery, trayIcon, &WindowTray::showPowerDown);
+    connect(power, &PowerController::linePowerChanged, this, &WMain::showLinePower);
+    connect(power, &PowerController::warning, trayIcon,
+            [this](const QString &text) { trayIcon->showMessage(text, true); });
 
     control = new WControl(this);
     devicesPage = new DevicesPage(ui.tabs);
@@ -71,35 +46,31 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent)
 
     load();
 
-    clock->start();
+    power->start();
 
-    wexRestoreGeometry(this, settings, QRect(), false);
+    wexRestoreGeometry(this, power->settings(), QRect(), false);
 }
 
 WMain::~WMain()
 {
-    clock->stop();
-    wexSaveGeometry(this, settings, false);
+    power->stop();
+    wexSaveGeometry(this, power->settings());
 }
 
 void WMain::load()
 {
-    // Asked before the devices: a daemon that hangs on a device's values
-    // answers nothing else meanwhile.
-    const QMap<QString, QString> actions = powerActions();
-    services->load();
+    power->load();
     QList<DeviceProperties> registered;
-    for (const QString &path : services->devices()) {
-        const DeviceProperties device = services->device(path);
+    for (const QString &path : power->devices()) {
+        const DeviceProperties device = power->device(path);
         if (batteries.contains(path) || !device.isMachineBattery())
             continue;
         registerBattery(device);
         registered.append(device);
-        powerDown = powerDown || device.state() == UPowerWire::Discharging;
     }
     // The batteries that decide for the machine get a critical action.
-    control->load(registered, actions);
-    for (const QString &path : services->devices())
+    control->load(registered, power->offeredActions());
+    for (const QString &path : power->devices())
         followDeviceBattery(path);
     showPageForRegistry();
 }
@@ -116,10 +87,9 @@ void WMain::registerBattery(const DeviceProperties &device)
                 ui.tabs->setCurrentWidget(battery);
                 trayIcon->toggleWindow(shown);
             });
-    connect(battery, &WBattery::historyWanted, history, &ChargeHistory::request);
-    connect(battery, &WBattery::historyWanted, services, &PowerServices::readDetails);
-    connect(history, &ChargeHistory::loaded, battery, &WBattery::setHistory);
-    connect(history, &ChargeHistory::failed, battery, &WBattery::setHistoryUnavailable);
+    connect(battery, &WBattery::historyWanted, power, &PowerController::showHistory);
+    connect(power, &PowerController::historyLoaded, battery, &WBattery::setHistory);
+    connect(power, &PowerController::historyUnavailable, battery, &WBattery::setHistoryUnavailable);
     ui.tabs->addTab(battery, battery->windowIcon(), battery->tabTitle());
 }
 
@@ -138,13 +108,11 @@ void WMain::showPageForRegistry()
 }
 
 // The batteries of the machine's devices are shown where their values are
-// announced: on the older daemon they would have to be asked for.
+// kept current.
 void WMain::followDeviceBattery(const QString &path)
 {
-    const DeviceProperties device = services->device(path);
-    const bool shown =
-            services->announcesChanges() && services->contains(path) && device.isDeviceBattery();
-    if (shown ? devicesPage->setDevice(device) : devicesPage->removeDevice(path)) {
+    const bool shown = power->followsDeviceBattery(path);
+    if (shown ? devicesPage->setDevice(power->device(path)) : devicesPage->removeDevice(path)) {
         control->setDeviceBatteries(devicesPage->names());
         showPageForRegistry();
     }
@@ -153,9 +121,8 @@ void WMain::followDeviceBattery(const QString &path)
 
 void WMain::deviceAdded(const QString &path)
 {
-    tickIfMonitorSeesChange(path);
     followDeviceBattery(path);
-    const DeviceProperties device = services->device(path);
+    const DeviceProperties device = power->device(path);
     // UPSes are taken only at start; one that appears later is not followed.
     if (batteries.contains(path) || !device.isMachineBattery(false))
         return;
@@ -165,15 +132,13 @@ void WMain::deviceAdded(const QString &path)
 
 void WMain::deviceChanged(const QString &path)
 {
-    tickIfMonitorSeesChange(path);
     followDeviceBattery(path);
     if (WBattery *battery = batteries.value(path))
-        battery->setProperties(services->device(path));
+        battery->setProperties(power->device(path));
 }
 
 void WMain::deviceRemoved(const QString &path)
 {
-    tickIfMonitorSeesChange(path);
     followDeviceBattery(path);
     removeBattery(path);
     showPageForRegistry();
@@ -183,7 +148,7 @@ void WMain::deviceRemoved(const QString &path)
 // batteries still there stay, others go, new ones come.
 void WMain::followReloadedDevices()
 {
-    const QStringList present = services->devices();
+    const QStringList present = power->devices();
     for (const QString &path : batteries.keys()) {
         if (!present.contains(path))
             removeBattery(path);
@@ -191,29 +156,13 @@ void WMain::followReloadedDevices()
     // Device batteries shown before, and every device listed now.
     for (const QString &path : devicesPage->paths() + present) {
         followDeviceBattery(path);
-        const DeviceProperties device = services->device(path);
+        const DeviceProperties device = power->device(path);
         if (WBattery *battery = batteries.value(path))
             battery->setProperties(device);
         else if (device.isMachineBattery())
             registerBattery(device);
     }
     showPageForRegistry();
-}
-
-void WMain::machineWoke()
-{
-    monitor.machineWasAway();
-    // The machine may have woken into a schedule's window.
-    clock->tickSoon();
-}
-
-// The next tick of the grid decides on what changed; upowerd's refresh of
-// a device's time stamp every half minute changes nothing it reads.
-void WMain::tickIfMonitorSeesChange(const QString &path)
-{
-    const DeviceProperties device = services->device(path);
-    if (monitor.seesChange(path, services->contains(path) ? &device : nullptr))
-        clock->tickSoon();
 }
 
 void WMain::keepRunningWhenClosed()
@@ -238,55 +187,7 @@ void WMain::closeEvent(QCloseEvent *event)
     hide();
 }
 
-void WMain::executeAction(const QString &action)
+void WMain::showLinePower(bool discharging)
 {
-    services->request(action);
-}
-
-void WMain::timeout()
-{
-    // Edits made to the store outside the program count from this tick on.
-    storeWatch->syncIfChanged();
-    services->refresh();
-
-    const PowerMonitor::Decision decision = monitor.decide(currentRun(), *settings);
-    for (const QString &action : decision.requests)
-        executeAction(action);
-    reportLinePower(decision.onBattery);
-    // After a "Power is down" of the same run: a tray that shows one
-    // message at a time then keeps the warning.
-    for (const QString &warning : decision.warnings)
-        trayIcon->showMessage(warning, true);
-    if (decision.sleepMs)
-        clock->sleepFor(*decision.sleepMs);
-}
-
-PowerMonitor::Run WMain::currentRun()
-{
-    PowerMonitor::Run run;
-    for (const QString &path : services->devices())
-        run.devices.append(services->device(path));
-    run.clocks = currentClocks();
-    run.timeOfDay = currentTimeOfDay();
-    run.plannedGapMs = clock->plannedGapMs();
-    run.changesAnnounced = services->announcesChanges() && storeWatch->isWatching();
-    run.followsDevices = services->announcesChanges();
-    run.offeredActions = [this] {
-        return powerActions(services->sleepSupport());
-    };
-    run.batteryName = [this](const DeviceProperties &device) {
-        const WBattery *battery = batteries.value(device.path());
-        return battery ? battery->windowTitle() : device.text(QStringLiteral("Model"));
-    };
-    run.secondsToEmpty = std::bind(&PowerServices::secondsToEmpty, services, std::placeholders::_1);
-    return run;
-}
-
-void WMain::reportLinePower(bool discharging)
-{
-    trayIcon->showPowerDown(discharging);
-    if (discharging != powerDown) {
-        powerDown = discharging;
-        trayIcon->showMessage(discharging ? tr("Power is down") : tr("Power is up"), discharging);
-    }
+    trayIcon->showMessage(discharging ? tr("Power is down") : tr("Power is up"), discharging);
 }

@@ -1,26 +1,21 @@
 #pragma once
 
-#include "powermonitor.h"
 #include "ui_wmain.h"
 
 #include <QMainWindow>
 #include <QMap>
 
-class ChargeHistory;
 class DeviceProperties;
 class DevicesPage;
-class MonitorClock;
-class PowerServices;
-class QSettings;
-class SettingsStoreWatch;
+class PowerController;
 class WBattery;
 class WControl;
 class WindowTray;
 
 // The application's window: a "No batteries detected" page, or the
 // "Settings" tab followed by a tab per battery of the machine, and its own
-// tray icon with the power messages. It wires the power services, which
-// hand it the devices, to the power monitor, which decides on each tick.
+// tray icon with the power messages. It shows what the controller, which
+// decides, tells it.
 class WMain : public QMainWindow
 {
     Q_OBJECT
@@ -29,7 +24,7 @@ public:
     explicit WMain(QWidget *parent = nullptr);
     ~WMain() override;
 
-    void executeAction(const QString &action);
+    PowerController *controller() const { return power; }
 
     // For a program that runs in the background: closing the window only
     // hides it, and File > Exit ends the program.
@@ -37,14 +32,13 @@ public:
 
 public slots:
     void load();
-    void timeout();
 
 private slots:
     void deviceAdded(const QString &path);
     void deviceChanged(const QString &path);
     void deviceRemoved(const QString &path);
     void followReloadedDevices();
-    void machineWoke();
+    void showLinePower(bool discharging);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -54,21 +48,12 @@ private:
     void removeBattery(const QString &path);
     void showPageForRegistry();
     void followDeviceBattery(const QString &path);
-    void tickIfMonitorSeesChange(const QString &path);
-    PowerMonitor::Run currentRun();
-    void reportLinePower(bool discharging);
 
-    bool powerDown = false;
     bool keepRunning = false;
+    PowerController *power;
     WindowTray *trayIcon;
     Ui::WMain ui;
     WControl *control;
     DevicesPage *devicesPage;
-    PowerServices *services;
-    ChargeHistory *history;
     QMap<QString, WBattery *> batteries;
-    QSettings *settings;
-    SettingsStoreWatch *storeWatch;
-    MonitorClock *clock;
-    PowerMonitor monitor;
 };

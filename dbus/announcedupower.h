@@ -15,7 +15,7 @@ public:
     explicit AnnouncedUPower(QObject *parent = nullptr);
 
     void refresh() override { }
-    bool announcesChanges() const override { return true; }
+    bool followsDeviceBatteries() const override { return true; }
     // logind decides; asked only when an action is due.
     SleepSupport sleepSupport() override { return readSleepSupport(); }
     qlonglong secondsToEmpty(const QString &path) override;

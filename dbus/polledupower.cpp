@@ -21,7 +21,7 @@ constexpr int stormSignals = 1000;
 QVariant readProperty(const QString &path, const QString &name)
 {
     QDBusMessage get = QDBusMessage::createMethodCall(service, path, DBusWire::propertiesInterface,
-                                                      QStringLiteral("Get"));
+                                                      DBusWire::getMethod);
     get << QString(deviceInterface) << name;
     const QDBusMessage reply = QDBusConnection::systemBus().call(get);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
@@ -30,10 +30,10 @@ QVariant readProperty(const QString &path, const QString &name)
 }
 
 // Reads the named properties into values, in that order.
-void read(const QString &path, std::initializer_list<const char *> names, QVariantMap &values)
+void read(const QString &path, std::initializer_list<QLatin1String> names, QVariantMap &values)
 {
-    for (const char *name : names) {
-        const QString property = QLatin1String(name);
+    for (const QLatin1String name : names) {
+        const QString property = name;
         values.insert(property, readProperty(path, property));
     }
 }
@@ -42,15 +42,15 @@ void read(const QString &path, std::initializer_list<const char *> names, QVaria
 // and the daemon's percentage only without a usable design energy.
 void readCharge(const QString &path, QVariantMap &values)
 {
-    read(path, {"State"}, values);
+    read(path, {stateProperty}, values);
     const DeviceProperties state(path, values);
     if (state.state() == FullyCharged || state.state() == Empty)
         return;
-    read(path, {"Energy", "EnergyFullDesign"}, values);
+    read(path, {energyProperty, energyFullDesignProperty}, values);
     const std::optional<double> design =
-            DeviceProperties(path, values).amount(QStringLiteral("EnergyFullDesign"));
+            DeviceProperties(path, values).amount(energyFullDesignProperty);
     if (!design || *design <= 0)
-        read(path, {"Percentage"}, values);
+        read(path, {percentageProperty}, values);
 }
 
 } // namespace
@@ -59,8 +59,8 @@ PolledUPower::PolledUPower(QObject *parent) : UPowerDevices(parent) { }
 
 void PolledUPower::follow(const QString &path)
 {
-    QDBusConnection::systemBus().connect(service, path, deviceInterface, QStringLiteral("Changed"),
-                                         this, SLOT(changed(QDBusMessage)));
+    QDBusConnection::systemBus().connect(service, path, deviceInterface, changedSignal, this,
+                                         SLOT(changed(QDBusMessage)));
 }
 
 // Others may rely on the traffic of a run on this daemon: each read the
@@ -78,17 +78,18 @@ void PolledUPower::refresh()
             devices.insert(path, DeviceProperties(path, values));
     }
     support = readSleepSupport();
+    emit valuesOutdated();
 }
 
 QVariantMap PolledUPower::readForMonitor(const QString &path) const
 {
     QVariantMap values;
-    read(path, {"Type"}, values);
+    read(path, {typeProperty}, values);
     if (!DeviceProperties(path, values).isMachineBattery())
         return values;
     readCharge(path, values);
     // Read again for whether it discharges, as every run always has.
-    read(path, {"State"}, values);
+    read(path, {stateProperty}, values);
     return values;
 }
 
@@ -98,21 +99,19 @@ QVariantMap PolledUPower::readForPage(const QString &path) const
 {
     QVariantMap values;
     readCharge(path, values);
-    read(path, {"State"}, values);
+    read(path, {stateProperty}, values);
     if (DeviceProperties(path, values).state() == Discharging)
-        read(path, {"TimeToEmpty"}, values);
+        read(path, {timeToEmptyProperty}, values);
     else
-        read(path, {"TimeToFull"}, values);
-    read(path, {"State"}, values);
+        read(path, {timeToFullProperty}, values);
+    read(path, {stateProperty}, values);
     return values;
 }
 
 qlonglong PolledUPower::secondsToEmpty(const QString &path)
 {
-    return DeviceProperties(path,
-                            {{QStringLiteral("TimeToEmpty"),
-                              readProperty(path, QStringLiteral("TimeToEmpty"))}})
-            .seconds(QStringLiteral("TimeToEmpty"));
+    const QString name = timeToEmptyProperty;
+    return DeviceProperties(path, {{name, readProperty(path, name)}}).seconds(name);
 }
 
 // A burst of signals that queue up before the program gets to them costs

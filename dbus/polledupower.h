@@ -15,9 +15,11 @@ public:
     explicit PolledUPower(QObject *parent = nullptr);
 
     // One EnumerateDevices, the reads the monitor decides on for each
-    // device listed, and the daemon's CanHibernate and CanSuspend.
+    // device listed, and the daemon's CanHibernate and CanSuspend. Nothing
+    // tells when they change, so they are outdated as soon as they are read.
     void refresh() override;
-    bool announcesChanges() const override { return false; }
+    // Their values would have to be asked for on every run.
+    bool followsDeviceBatteries() const override { return false; }
     // As the last run read it.
     SleepSupport sleepSupport() override { return support; }
     qlonglong secondsToEmpty(const QString &path) override;

@@ -11,14 +11,6 @@
 #include <QVersionNumber>
 #include <utility>
 
-namespace {
-
-// The version is asked when the program starts or the daemon restarts; a
-// daemon that hangs must not hold the program for long.
-constexpr int versionAnswerCap = 2000;
-
-} // namespace
-
 PowerServices::PowerServices(QObject *parent) : QObject(parent)
 {
     auto *watcher = new QDBusServiceWatcher(UPowerWire::service, QDBusConnection::systemBus(),
@@ -34,10 +26,10 @@ bool PowerServices::readAnnouncesChanges() const
 {
     QDBusMessage get =
             QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
-                                           DBusWire::propertiesInterface, QStringLiteral("Get"));
-    get << QString(UPowerWire::interface) << QStringLiteral("DaemonVersion");
-    const QDBusMessage reply =
-            QDBusConnection::systemBus().call(get, QDBus::Block, versionAnswerCap);
+                                           DBusWire::propertiesInterface, DBusWire::getMethod);
+    get << QString(UPowerWire::interface) << QString(UPowerWire::daemonVersionProperty);
+    // Asked when the program starts or the daemon restarts.
+    const QDBusMessage reply = QDBusConnection::systemBus().call(get, QDBus::Block, answerCapMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return false;
     const QVariant version = qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant();
@@ -58,6 +50,7 @@ void PowerServices::load()
     connect(generation, &UPowerDevices::deviceAdded, this, &PowerServices::deviceAdded);
     connect(generation, &UPowerDevices::deviceChanged, this, &PowerServices::deviceChanged);
     connect(generation, &UPowerDevices::deviceRemoved, this, &PowerServices::deviceRemoved);
+    connect(generation, &UPowerDevices::valuesOutdated, this, &PowerServices::valuesOutdated);
     generation->load();
 }
 
@@ -68,7 +61,7 @@ void PowerServices::followLogind()
         return;
     QDBusConnection::systemBus().connect(
             LogindWire::service, LogindWire::path, LogindWire::managerInterface,
-            QStringLiteral("PrepareForSleep"), this, SLOT(prepareForSleep(bool)));
+            LogindWire::prepareForSleepSignal, this, SLOT(prepareForSleep(bool)));
 }
 
 void PowerServices::prepareForSleep(bool starting)
@@ -104,9 +97,28 @@ void PowerServices::refresh()
         generation->refresh();
 }
 
-bool PowerServices::announcesChanges() const
+bool PowerServices::followsDeviceBatteries() const
 {
-    return generation && generation->announcesChanges();
+    return generation && generation->followsDeviceBatteries();
+}
+
+QList<DeviceProperties> PowerServices::deviceBatteries() const
+{
+    QList<DeviceProperties> batteries;
+    if (!followsDeviceBatteries())
+        return batteries;
+    for (const QString &path : generation->paths()) {
+        const DeviceProperties device = generation->device(path);
+        if (device.isDeviceBattery())
+            batteries.append(device);
+    }
+    return batteries;
+}
+
+bool PowerServices::followsDeviceBattery(const QString &path) const
+{
+    return followsDeviceBatteries() && generation->contains(path)
+            && generation->device(path).isDeviceBattery();
 }
 
 SleepSupport PowerServices::sleepSupport()

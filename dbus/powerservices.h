@@ -29,14 +29,16 @@ public:
     bool contains(const QString &path) const;
     DeviceProperties device(const QString &path) const;
 
+    // The batteries of the machine's devices (a mouse, a keyboard...) whose
+    // values are kept current; none where they would have to be asked for.
+    QList<DeviceProperties> deviceBatteries() const;
+    bool followsDeviceBattery(const QString &path) const;
+
     // Reads what a run of the power monitor decides on: on the older
     // daemon the device list and each device's charge and state, and what
     // the machine can do; on today's, nothing. After a restart of the
     // daemon it first reads its devices anew (see devicesReloaded()).
     void refresh();
-    // Whether every value a run reads is announced when it changes, so that
-    // the runs between two announcements could only repeat the last one.
-    bool announcesChanges() const;
 
     // What the machine can do: as the last refresh read it on the older
     // daemon, asked now on today's.
@@ -56,6 +58,9 @@ signals:
     void deviceAdded(const QString &path);
     void deviceChanged(const QString &path);
     void deviceRemoved(const QString &path);
+    // What a run reads may differ from what the last one read, though no
+    // device said so (the older daemon announces nothing).
+    void valuesOutdated();
     // The daemon has a new owner; the next refresh reads its devices.
     void restarted();
     // After a restart, the devices have been read anew: devices() may hold
@@ -71,6 +76,7 @@ private slots:
 
 private:
     bool readAnnouncesChanges() const;
+    bool followsDeviceBatteries() const;
     void followLogind();
 
     UPowerDevices *generation = nullptr;

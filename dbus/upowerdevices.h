@@ -33,9 +33,9 @@ public:
 
     // Whatever a run of the power monitor must read afresh.
     virtual void refresh() = 0;
-    // Whether every value the monitor reads is announced when it changes,
-    // so that a run repeats the last one until something is announced.
-    virtual bool announcesChanges() const = 0;
+    // Whether the values of the devices' own batteries (a mouse's, a
+    // keyboard's) are kept current without asking.
+    virtual bool followsDeviceBatteries() const = 0;
     // What the machine can do; may ask.
     virtual SleepSupport sleepSupport() = 0;
     // A battery's time to empty; may ask.
@@ -50,6 +50,9 @@ signals:
     void deviceAdded(const QString &path);
     void deviceChanged(const QString &path);
     void deviceRemoved(const QString &path);
+    // What a run reads may differ from what the last one read, though no
+    // device said so.
+    void valuesOutdated();
 
 protected:
     // Called once per device when its first values arrive.

@@ -11,6 +11,7 @@
 // the private system bus the harness provides.
 
 #include "monitorclock.h"
+#include "powercontroller.h"
 #include "qtcompat.h"
 #include "upowermock.h"
 #include "wirenames.h"
@@ -300,7 +301,7 @@ Result measure(UPowerMock &upower, const QStringList &paths, int runs, int count
     // in the event loop.
     result.monitor.name = QStringLiteral("monitor");
     result.monitor.run = [&] {
-        window->timeout();
+        window->controller()->tick();
         QCoreApplication::processEvents();
     };
     result.floor.name = QStringLiteral("floor");

@@ -1,4 +1,5 @@
 #include "consolekitmock.h"
+#include "powercontroller.h"
 #include "upowermock.h"
 #include "wmain.h"
 
@@ -39,10 +40,10 @@ void TestLongRun::longRunKeepsMemoryFlat()
 
     WMain w;
     for (int i = 0; i < 100; ++i)
-        w.timeout();
+        w.controller()->tick();
     const qint64 before = residentBytes();
     for (int i = 100; i < runs; ++i) {
-        w.timeout();
+        w.controller()->tick();
         if (i % 500 == 0)
             QCoreApplication::processEvents();
     }

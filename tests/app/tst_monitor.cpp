@@ -1,16 +1,14 @@
+#include "clock.h"
 #include "consolekitmock.h"
 #include "desktopmocks.h"
 #include "monitorclock.h"
-#include "monitorrules.h"
+#include "powercontroller.h"
 #include "programparts.h"
-#include "scheduledrequests.h"
 #include "settingskeys.h"
 #include "testicontheme.h"
-#include "timeofday.h"
 #include "upowermock.h"
 #include "wmain.h"
 
-#include <QScopeGuard>
 #include <QSettings>
 #include <QSystemTrayIcon>
 #include <QtTest>
@@ -18,15 +16,16 @@
 
 namespace {
 QTime fakeNow;
-QTime fakeClock()
-{
-    return fakeNow;
-}
 MachineClocks fakeMachine;
-MachineClocks fakeMachineClocks()
+// The time as the tests set it.
+class FakeClock : public Clock
 {
-    return fakeMachine;
-}
+public:
+    MachineClocks now() const override { return fakeMachine; }
+    QTime timeOfDay() const override { return fakeNow; }
+    qint64 msUntilOffsetChange(qint64 horizonMs) const override { return horizonMs; }
+};
+const FakeClock fakeClock;
 // Time passes: seconds on the time of day and the wall clock; boot time
 // with them unless the machine slept through it.
 void advance(int seconds, bool asleep = false)
@@ -63,11 +62,7 @@ private slots:
     void scheduleWindow();
     void scheduleSkipsWhatIsNotOffered();
     void scheduleIsNotRepeatedAfterAWake();
-    void awayMeansLaterThanPlanned();
-    void timeOfDayIsTheZonesWallClock();
     void clockKeepsItsGrid();
-    void scheduleDueAgainIn_data();
-    void scheduleDueAgainIn();
     void runAsksEachPropertyOnlyWhenNeeded();
     void settingsWrittenBetweenRunsAreRead();
     void settingsEditedOutsideTheProgramAreRead();
@@ -100,8 +95,6 @@ void TestMonitor::initTestCase()
 {
     QVERIFY(TestIconTheme::install());
     QVERIFY(desktop.start());
-    setTimeOfDaySource(fakeClock);
-    setClockSource(fakeMachineClocks);
 }
 
 void TestMonitor::init()
@@ -158,10 +151,11 @@ void TestMonitor::criticalCharge()
     settings.sync();
 
     WMain w;
-    w.timeout();
+    w.controller()->useClock(&fakeClock);
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), stops);
     // Nothing is marked as done: every run asks again.
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), 2 * stops);
 }
 
@@ -170,7 +164,8 @@ void TestMonitor::defaultsShutDownAtTenPercent()
     const QString low = addBattery(QStringLiteral("LOW"), 10, 2);
     addBattery(QStringLiteral("OK"), 11, 2);
     WMain w;
-    w.timeout();
+    w.controller()->useClock(&fakeClock);
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), 1);
     QVERIFY(!QSettings().contains(SettingsKeys::criticalAction(low)));
 }
@@ -187,8 +182,9 @@ void TestMonitor::twoCriticalBatteriesInDeviceOrder()
     settings.sync();
 
     WMain w;
+    w.controller()->useClock(&fakeClock);
     upower->clearCalls();
-    w.timeout();
+    w.controller()->tick();
     QVERIFY(upower->waitForCalls(QStringLiteral("Hibernate"), 1));
     QCOMPARE(upowerRequests(), (QStringList{"Suspend", "Hibernate"}));
     QCOMPARE(consoleKit->stops(), 0);
@@ -200,9 +196,10 @@ void TestMonitor::unknownChargeNeverActsButCountsForLinePower()
     broken.insert(QStringLiteral("Percentage"), 0.0);
     const QString path = upower->addDevice(QStringLiteral("X"), broken);
     WMain w;
-    w.timeout();
+    w.controller()->useClock(&fakeClock);
+    w.controller()->tick();
     upower->setDeviceProperties(path, {{QStringLiteral("State"), 2u}});
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), 0);
     QCOMPARE(messages(desktop), QStringList{"Power manager|Power is down"});
 }
@@ -211,29 +208,30 @@ void TestMonitor::linePowerMessagesOnChangeOnly()
 {
     const QString path = addBattery(QStringLiteral("BAT0"), 80, 1);
     WMain w;
+    w.controller()->useClock(&fakeClock);
     QSystemTrayIcon *tray = windowTray(w);
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(messages(desktop), QStringList());
     QCOMPARE(tray->icon().name(), QStringLiteral("power"));
 
     upower->setDeviceProperties(path, {{QStringLiteral("State"), 2u}});
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(tray->icon().name(), QStringLiteral("dialog-warning"));
     QTRY_COMPARE(messages(desktop), QStringList{"Power manager|Power is down"});
     const auto down = desktop.notifications().constFirst();
     QCOMPARE(down.icon, QStringLiteral("dialog-warning"));
     QCOMPARE(down.timeout, 10000);
-    w.timeout();
+    w.controller()->tick();
     QTest::qWait(200);
     QCOMPARE(messages(desktop).size(), 1);
 
     upower->setDeviceProperties(path, {{QStringLiteral("State"), 4u}});
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(tray->icon().name(), QStringLiteral("power"));
     QTRY_COMPARE(messages(desktop),
                  (QStringList{"Power manager|Power is down", "Power manager|Power is up"}));
     QCOMPARE(desktop.notifications().constLast().icon, QStringLiteral("dialog-information"));
-    w.timeout();
+    w.controller()->tick();
     QTest::qWait(200);
     QCOMPARE(messages(desktop).size(), 2);
 }
@@ -242,7 +240,8 @@ void TestMonitor::startingOnBatteryShowsNoMessage()
 {
     addBattery(QStringLiteral("BAT0"), 80, 2);
     WMain w;
-    w.timeout();
+    w.controller()->useClock(&fakeClock);
+    w.controller()->tick();
     QCOMPARE(windowTray(w)->icon().name(), QStringLiteral("dialog-warning"));
     QTest::qWait(300);
     QCOMPARE(messages(desktop), QStringList());
@@ -252,8 +251,9 @@ void TestMonitor::failedEnumerationCountsAsLinePower()
 {
     addBattery(QStringLiteral("BAT0"), 80, 2);
     WMain w;
+    w.controller()->useClock(&fakeClock);
     upower->setEnumerateFails(true);
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(windowTray(w)->icon().name(), QStringLiteral("power"));
     QTRY_COMPARE(messages(desktop), QStringList{"Power manager|Power is up"});
 }
@@ -293,8 +293,9 @@ void TestMonitor::scheduleWindow()
     settings.sync();
 
     WMain w;
+    w.controller()->useClock(&fakeClock);
     fakeNow = now;
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), due ? 1 : 0);
 }
 
@@ -318,19 +319,20 @@ void TestMonitor::scheduleIsNotRepeatedAfterAWake()
 
     fakeNow = QTime(21, 59, 10);
     WMain w;
-    w.timeout();
+    w.controller()->useClock(&fakeClock);
+    w.controller()->tick();
     QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 1));
     // A late tick, as on a loaded machine, is no sleep.
     advance(12);
-    w.timeout();
+    w.controller()->tick();
     QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 2));
 
     // Asleep for 30 s by both clocks that go on in sleep; the monotonic
     // clock of the program's timer did not move.
     advance(30, true);
-    w.timeout();
+    w.controller()->tick();
     advance(5);
-    w.timeout();
+    w.controller()->tick();
     QVERIFY(upower->waitForCalls(QStringLiteral("Hibernate"), 4));
     QCOMPARE(suspends(), 2);
     QCOMPARE(hibernates(), 4);
@@ -338,52 +340,15 @@ void TestMonitor::scheduleIsNotRepeatedAfterAWake()
     // The wall clock alone tells too (CLOCK_BOOTTIME may be missing).
     fakeNow = QTime(21, 59, 10);
     fakeMachine.wallMs += 24 * 3600 * 1000;
-    w.timeout();
+    w.controller()->tick();
     QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 3));
     fakeMachine.wallMs += 20000;
     fakeNow = fakeNow.addSecs(20);
-    w.timeout();
+    w.controller()->tick();
     advance(5);
-    w.timeout();
+    w.controller()->tick();
     QTest::qWait(200);
     QCOMPARE(suspends(), 3);
-}
-
-// A monitor that slept through its idle ticks planned the long gap; only a
-// tick later than planned had the machine away.
-// The schedules' own reading of the time of day, against Qt's, in two
-// zones set one after the other while the program runs.
-void TestMonitor::timeOfDayIsTheZonesWallClock()
-{
-    setTimeOfDaySource(nullptr);
-    const QByteArray zone = qgetenv("TZ");
-    const auto restore = qScopeGuard([&zone] {
-        if (zone.isNull())
-            qunsetenv("TZ");
-        else
-            qputenv("TZ", zone);
-        setTimeOfDaySource(fakeClock);
-    });
-    for (const char *place : {"Asia/Kathmandu", "America/St_Johns"}) {
-        qputenv("TZ", place);
-        // Ours first: Qt's reading would set the zone for it.
-        const QTime ours = currentTimeOfDay();
-        const int apart = qAbs(ours.msecsTo(QTime::currentTime()));
-        QVERIFY2(apart < 2000 || apart > 86398000, place);
-    }
-}
-
-void TestMonitor::awayMeansLaterThanPlanned()
-{
-    const QString suspend = QStringLiteral("suspend");
-    ScheduledRequests requests(10000);
-    requests.tick({0, 0}, 5000);
-    requests.requested(suspend, 0);
-    requests.tick({30000, 30000}, 30000);
-    QVERIFY(requests.mayRequest(suspend, 30000));
-    requests.tick({50000, 50000}, 5000);
-    QVERIFY(!requests.mayRequest(suspend, 50000));
-    QVERIFY(requests.mayRequest(suspend, 120000));
 }
 
 // The clock sleeps as long as told, wakes on the grid's next tick when
@@ -416,42 +381,6 @@ void TestMonitor::clockKeepsItsGrid()
              qPrintable(QString::number(ticks.count())));
 }
 
-// The monitor sleeps until a schedule is due: exactly until the first
-// moment the window's rule holds, never past it.
-void TestMonitor::scheduleDueAgainIn_data()
-{
-    QTest::addColumn<QTime>("now");
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<qint64>("waitMs");
-
-    QTest::newRow("due") << QTime(22, 0, 30) << QTime(22, 0) << qint64(0);
-    QTest::newRow("opens 59 s before, on the second")
-            << QTime(21, 58, 0, 500) << QTime(22, 0) << qint64(60500);
-    QTest::newRow("passed: tomorrow")
-            << QTime(22, 1) << QTime(22, 0) << qint64(24 * 3600 - 119) * 1000;
-    QTest::newRow("in the first minute: from midnight")
-            << QTime(23, 59, 50) << QTime(0, 0, 30) << qint64(10000);
-}
-
-void TestMonitor::scheduleDueAgainIn()
-{
-    QFETCH(QTime, now);
-    QFETCH(QTime, time);
-    QFETCH(qint64, waitMs);
-
-    const QString shutdown = QStringLiteral("shutdown");
-    QSettings settings;
-    settings.setValue(SettingsKeys::scheduleTime(shutdown), time);
-    QCOMPARE(msUntilScheduleDue(settings, shutdown, now), std::nullopt);
-    settings.setValue(SettingsKeys::scheduleEnabled(shutdown), true);
-    QCOMPARE(msUntilScheduleDue(settings, shutdown, now), waitMs);
-
-    const QTime then = now.addMSecs(int(waitMs));
-    QVERIFY(scheduleDue(settings, shutdown, then));
-    if (waitMs > 0)
-        QVERIFY(!scheduleDue(settings, shutdown, then.addMSecs(-1)));
-}
-
 // Others may rely on the traffic of a run on this stack: each property read
 // that the rules need, in their order, and nothing more.
 void TestMonitor::runAsksEachPropertyOnlyWhenNeeded()
@@ -460,9 +389,10 @@ void TestMonitor::runAsksEachPropertyOnlyWhenNeeded()
     QFile log(QDir::temp().filePath(QStringLiteral("org.freedesktop.UPower.log")));
     QVERIFY(log.open(QIODevice::ReadOnly));
     WMain w;
+    w.controller()->useClock(&fakeClock);
     for (int run = 1; run <= 2; ++run) {
         log.seek(log.size());
-        w.timeout();
+        w.controller()->tick();
         QStringList reads;
         const QRegularExpression get(QStringLiteral(" Get (\\S+) \\S+\\.(\\w+)\n"));
         for (auto match = get.globalMatch(QString::fromUtf8(log.readAll())); match.hasNext();) {
@@ -489,9 +419,10 @@ void TestMonitor::scheduleSkipsWhatIsNotOffered()
     settings.sync();
 
     WMain w;
+    w.controller()->useClock(&fakeClock);
     fakeNow = QTime(8, 30, 10);
     upower->clearCalls();
-    w.timeout();
+    w.controller()->tick();
     QVERIFY(upower->waitForCalls(QStringLiteral("Suspend"), 1));
     QTest::qWait(200);
     QCOMPARE(upowerRequests(), QStringList{"Suspend"});
@@ -502,14 +433,15 @@ void TestMonitor::settingsWrittenBetweenRunsAreRead()
 {
     const QString path = addBattery(QStringLiteral("BAT0"), 40, 2);
     WMain w;
-    w.timeout();
+    w.controller()->useClock(&fakeClock);
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), 0);
 
     {
         QSettings writer;
         writer.setValue(SettingsKeys::criticalChargeLevel(path), 50);
     }
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), 1);
 
     // The store folds the double slash of the key built from the path: this
@@ -525,7 +457,8 @@ void TestMonitor::settingsEditedOutsideTheProgramAreRead()
     const QString path = addBattery(QStringLiteral("BAT0"), 40, 2);
     const QString storeFile = QSettings().fileName();
     WMain w;
-    w.timeout();
+    w.controller()->useClock(&fakeClock);
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), 0);
 
     // Written past this process's QSettings, which would share the value
@@ -538,7 +471,7 @@ void TestMonitor::settingsEditedOutsideTheProgramAreRead()
     QFile::remove(storeFile);
     QVERIFY(QFile::rename(edited, storeFile));
     // The program learns of the edit through its event loop.
-    QTRY_VERIFY((w.timeout(), consoleKit->stops() > 0));
+    QTRY_VERIFY((w.controller()->tick(), consoleKit->stops() > 0));
 
     // The replaced file is watched again: a later edit written into it in
     // place counts too.
@@ -556,7 +489,7 @@ void TestMonitor::settingsEditedOutsideTheProgramAreRead()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(contents);
     file.close();
-    QTRY_VERIFY((w.timeout(), upowerRequests().contains(QStringLiteral("Hibernate"))));
+    QTRY_VERIFY((w.controller()->tick(), upowerRequests().contains(QStringLiteral("Hibernate"))));
 }
 
 QTEST_MAIN(TestMonitor)

@@ -1,11 +1,13 @@
 #include "consolekitmock.h"
 #include "desktopmocks.h"
 #include "mockservice.h"
+#include "powercontroller.h"
 #include "settingskeys.h"
 #include "testicontheme.h"
 #include "upowermock.h"
 #include "wmain.h"
 
+#include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
 #include <QSettings>
 #include <QtTest>
@@ -84,10 +86,10 @@ private:
     void runPastRefusal(WMain &w, const QString &method)
     {
         const int before = logind->callCount(method);
-        w.timeout();
+        w.controller()->tick();
         QVERIFY(logind->waitForCalls(method, before + 1));
         QTest::qWait(300);
-        w.timeout();
+        w.controller()->tick();
     }
 
     DesktopMocks desktop;
@@ -142,9 +144,9 @@ void TestRefusal::refusedShutdownNamesWhoIsInTheWay()
 
     // The power came back and went again: a new run-down, told anew.
     setState(path, 1);
-    QTRY_VERIFY((w.timeout(), told(QStringLiteral("Power is up"))));
+    QTRY_VERIFY((w.controller()->tick(), told(QStringLiteral("Power is up"))));
     setState(path, 2);
-    QTRY_VERIFY((w.timeout(), told(QStringLiteral("Power is down"))));
+    QTRY_VERIFY((w.controller()->tick(), told(QStringLiteral("Power is down"))));
     runPastRefusal(w, QStringLiteral("PowerOff"));
     QTRY_COMPARE(refusals().size(), 2);
 }
@@ -186,11 +188,11 @@ void TestRefusal::refusalAfterChargingAgainIsNotTold()
             startTodaysStack(QStringLiteral("PowerOff"), QStringLiteral("'Denied'"), 1.5);
     QVERIFY(!path.isEmpty());
     WMain w;
-    w.timeout();
+    w.controller()->tick();
     QVERIFY(logind->waitForCalls(QStringLiteral("PowerOff"), 1));
     setState(path, 1);
     QTest::qWait(2500);
-    w.timeout();
+    w.controller()->tick();
     QTest::qWait(300);
     QCOMPARE(refusals(), QStringList());
     QCOMPARE(logind->callCount(QStringLiteral("PowerOff")), 1);
@@ -211,7 +213,7 @@ void TestRefusal::olderStackConsoleKitRefusal()
                         UPowerMock::battery(QStringLiteral("Old Cell"), 4, 50, 2));
     WMain w;
     for (int run = 1; run <= 3; ++run) {
-        w.timeout();
+        w.controller()->tick();
         QCOMPARE(consoleKit.stops(), run);
     }
     QTRY_COMPARE(refusals(),

@@ -1,5 +1,6 @@
 #include "batterycontrolwidget.h"
 #include "consolekitmock.h"
+#include "powercontroller.h"
 #include "programparts.h"
 #include "settingskeys.h"
 #include "testicontheme.h"
@@ -138,7 +139,7 @@ void TestRobustness::hostileDeviceValues()
         for (const QString &path : paths)
             upower->changeDevice(path, {{"UpdateTime", qulonglong(round)}});
         QTest::qWait(100);
-        w.timeout();
+        w.controller()->tick();
     }
     QCOMPARE(consoleKit->stops(), 0);
     QCOMPARE(upower->callCount("Hibernate") + upower->callCount("Suspend"), 0);
@@ -154,7 +155,7 @@ void TestRobustness::hostileDeviceValues()
 
     // A real critical battery next to them still gets its action.
     upower->setEnumeration(paths + QStringList{upower->addDevice("real", battery(4, 50, 2))});
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit->stops(), 1);
 }
 
@@ -175,7 +176,7 @@ void TestRobustness::powerSupplyOfAnotherType()
     WMain w;
     // Three batteries of the machine, and the mouse's on the devices' page.
     QCOMPARE(tabTitles(w).mid(4), QStringList{"Devices"});
-    w.timeout();
+    w.controller()->tick();
     QTRY_COMPARE(consoleKit->stops(), 3);
 }
 
@@ -203,7 +204,7 @@ void TestRobustness::deviceBatteryNonsense()
         rows << list->topLevelItem(i)->text(1) + "=" + list->topLevelItem(i)->text(2);
     QCOMPARE(rows, (QStringList{QString::fromUtf8("Mouse=1\u00a0%"), "Device=?", "Pen=?"}));
     for (int run = 0; run < 3; ++run)
-        w.timeout();
+        w.controller()->tick();
     QTest::qWait(200);
     QCOMPARE(consoleKit->stops(), 0);
     QCOMPARE(upower->callCount("Hibernate") + upower->callCount("Suspend"), 0);
@@ -214,20 +215,20 @@ void TestRobustness::daemonGoesAndComesBack()
     const QVariantMap properties = battery(40, 50, 2);
     const QString path = upower->addDevice("BAT0", properties);
     WMain w;
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(windowTray(w)->icon().name(), QString("dialog-warning"));
     QLabel *charge = chargeLabel(*w.findChild<WBattery *>());
     QCOMPARE(charge->text(), QString("80%"));
 
     upower->kill();
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(windowTray(w)->icon().name(), QString("power"));
     QCOMPARE(consoleKit->stops(), 0);
 
     upower = std::make_unique<UPowerMock>();
     QVERIFY(upower->start());
     QCOMPARE(upower->addDevice("BAT0", properties), path);
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(windowTray(w)->icon().name(), QString("dialog-warning"));
 
     upower->changeDevice(path, {{"Energy", 15.0}});
@@ -240,7 +241,7 @@ void TestRobustness::shutdownWithoutConsoleKitReturnsPromptly()
     WMain w;
     QElapsedTimer clock;
     clock.start();
-    w.executeAction("shutdown");
+    w.controller()->request("shutdown");
     // A wait for the missing ConsoleKit would take the bus's 25 s time-out.
     QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
 }
@@ -310,7 +311,7 @@ void TestRobustness::damagedSettings()
         WMain w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.timeout();
+        w.controller()->tick();
         auto *row = w.findChild<BatteryControlWidget *>();
         QVERIFY(row);
         // A stored value the lists do not offer shows no entry rather than

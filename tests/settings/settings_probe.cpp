@@ -74,8 +74,8 @@ struct Panel
     Panel()
     {
         for (const char *name : {"BAT0", "BAT1"})
-            batteries << new BatteryControlWidget(DeviceProperties(devicePrefix + QLatin1String(name)), everyAction(),
-                                                  &page);
+            batteries << new BatteryControlWidget(
+                    DeviceProperties(devicePrefix + QLatin1String(name)), everyAction(), &page);
         for (const QString &action : schedulableActions())
             schedules << new ScheduleControlWidget(action, form, everyAction(), &page);
     }
@@ -119,7 +119,7 @@ void write(const Choices &chosen)
     window.setGeometry(chosen.geometry);
     window.show();
     if (QTest::qWaitForWindowExposed(&window))
-        wexSaveGeometry(&window, nullptr, false);
+        wexSaveGeometry(&window, nullptr);
 }
 
 void print()

@@ -1,9 +1,11 @@
 #include "batterycontrolwidget.h"
 #include "consolekitmock.h"
 #include "poweractions.h"
+#include "powercontroller.h"
 #include "programparts.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
+#include "systempower.h"
 #include "upowermock.h"
 #include "wcontrol.h"
 #include "wmain.h"
@@ -76,7 +78,8 @@ void TestSettingsPanel::emptyStoreShowsDefaultsAndWritesNothing()
 {
     upower->setCanSleep(true, true);
     WControl panel;
-    panel.load({DeviceProperties(addBattery(QStringLiteral("BAT0")))}, powerActions());
+    panel.load({DeviceProperties(addBattery(QStringLiteral("BAT0")))},
+               powerActions(readSleepSupport()));
 
     const auto rows = panel.findChildren<BatteryControlWidget *>();
     QCOMPARE(rows.size(), 1);
@@ -129,7 +132,7 @@ void TestSettingsPanel::batteryLabel()
     BatteryControlWidget row(
             DeviceProperties(
                     path, {{QStringLiteral("Model"), model}, {QStringLiteral("Serial"), serial}}),
-            powerActions());
+            powerActions(readSleepSupport()));
     QLabel *label = row.findChildren<QLabel *>().value(0);
     QCOMPARE(label->text(), expected);
     QCOMPARE(label->textFormat(), Qt::PlainText);
@@ -139,7 +142,7 @@ void TestSettingsPanel::batteryLabel()
 void TestSettingsPanel::choosingWritesBothKeys()
 {
     const QString path = addBattery(QStringLiteral("BAT0"));
-    BatteryControlWidget row(DeviceProperties(path), powerActions());
+    BatteryControlWidget row(DeviceProperties(path), powerActions(readSleepSupport()));
     QCOMPARE(actionList(row)->count(), 2);
 
     levelList(row)->setCurrentIndex(1); // 25%
@@ -158,7 +161,7 @@ void TestSettingsPanel::scheduleRowWritesFlagAndTime()
 {
     QWidget page;
     auto *form = new QFormLayout(&page);
-    const auto actions = powerActions();
+    const auto actions = powerActions(readSleepSupport());
     ScheduleControlWidget row(QStringLiteral("shutdown"), form, actions, &page);
     QCOMPARE(form->rowCount(), 1);
     auto *box = qobject_cast<QCheckBox *>(form->itemAt(0, QFormLayout::LabelRole)->widget());
@@ -217,7 +220,8 @@ void TestSettingsPanel::scheduleTimeReadsAsItAlwaysDid()
 
     QWidget page;
     auto *form = new QFormLayout(&page);
-    ScheduleControlWidget row(QStringLiteral("suspend"), form, powerActions(), &page);
+    ScheduleControlWidget row(QStringLiteral("suspend"), form, powerActions(readSleepSupport()),
+                              &page);
     auto *edit = qobject_cast<QTimeEdit *>(form->itemAt(0, QFormLayout::FieldRole)->widget());
     QLocale::setDefault(previous);
     QVERIFY(edit);
@@ -233,7 +237,7 @@ void TestSettingsPanel::storedValuesTheListsLackAreKept()
         settings.setValue(SettingsKeys::criticalChargeLevel(path), 15);
     }
     // This machine cannot hibernate, and 15 is not among the levels offered.
-    BatteryControlWidget row(DeviceProperties(path), powerActions());
+    BatteryControlWidget row(DeviceProperties(path), powerActions(readSleepSupport()));
     QCOMPARE(actionList(row)->currentIndex(), -1);
     QCOMPARE(levelList(row)->currentIndex(), -1);
 
@@ -245,7 +249,7 @@ void TestSettingsPanel::storedValuesTheListsLackAreKept()
 
     settings.setValue(SettingsKeys::criticalChargeLevel(path), 15);
     settings.sync();
-    BatteryControlWidget second(DeviceProperties(path), powerActions());
+    BatteryControlWidget second(DeviceProperties(path), powerActions(readSleepSupport()));
     actionList(second)->setCurrentIndex(0); // Nothing
     settings.sync();
     QCOMPARE(settings.value(SettingsKeys::criticalAction(path)).toString(), QStringLiteral("*"));
@@ -320,7 +324,7 @@ void TestSettingsPanel::pathListedTwiceKeepsBothChoices()
 {
     const QString path = addBattery(QStringLiteral("BAT0"));
     WControl panel;
-    panel.load({DeviceProperties(path), DeviceProperties(path)}, powerActions());
+    panel.load({DeviceProperties(path), DeviceProperties(path)}, powerActions(readSleepSupport()));
     const auto rows = panel.findChildren<BatteryControlWidget *>();
     QVERIFY(!rows.isEmpty());
 
@@ -341,16 +345,16 @@ void TestSettingsPanel::monitorSeesPanelChanges()
     addBattery(QStringLiteral("BAT0"), {{QStringLiteral("Energy"), 20.0}}); // 40 %, discharging
 
     WMain w;
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit.stops(), 0);
 
     auto *row = w.findChild<BatteryControlWidget *>();
     levelList(*row)->setCurrentIndex(2); // 50%
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit.stops(), 1);
 
     actionList(*row)->setCurrentIndex(0); // Nothing
-    w.timeout();
+    w.controller()->tick();
     QCOMPARE(consoleKit.stops(), 1);
 }
 
