@@ -24,8 +24,8 @@ QList<BatteryHealth::Line> BatteryHealth::lines(const DeviceProperties &device)
 std::optional<BatteryHealth::Line> BatteryHealth::capacity(const DeviceProperties &device)
 {
     const QString label = tr("<b>Capacity:</b> %1");
-    const std::optional<double> full = device.amount(QStringLiteral("EnergyFull"));
-    const std::optional<double> design = device.amount(QStringLiteral("EnergyFullDesign"));
+    const std::optional<double> full = device.amount(UPowerWire::energyFullProperty);
+    const std::optional<double> design = device.amount(UPowerWire::energyFullDesignProperty);
     // 0 Wh is how the daemon says it does not know.
     if (full && design && *full > 0 && *design > 0) {
         const QString percent = QLocale().toString(qRound(*full * 100 / *design));
@@ -33,7 +33,7 @@ std::optional<BatteryHealth::Line> BatteryHealth::capacity(const DevicePropertie
                     tr("%1\u00a0% (%2 of %3\u00a0Wh)")
                             .arg(percent, oneDecimal(*full), oneDecimal(*design))};
     }
-    const std::optional<double> capacity = device.amount(QStringLiteral("Capacity"));
+    const std::optional<double> capacity = device.amount(UPowerWire::capacityProperty);
     if (capacity && *capacity > 0)
         return Line{label, tr("%1\u00a0%").arg(QLocale().toString(qRound(*capacity)))};
     return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<BatteryHealth::Line> BatteryHealth::chargeCycles(const DevicePrope
 {
     // Any integer type, but no text or fraction; UPower says -1 when the
     // battery does not count them.
-    const QVariant v = device.value(QStringLiteral("ChargeCycles"));
+    const QVariant v = device.value(UPowerWire::chargeCyclesProperty);
     switch (v.userType()) {
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -66,7 +66,7 @@ std::optional<BatteryHealth::Line> BatteryHealth::energyRate(const DevicePropert
     const uint state = device.state();
     if (state != UPowerWire::Charging && state != UPowerWire::Discharging)
         return std::nullopt;
-    const std::optional<double> rate = device.amount(QStringLiteral("EnergyRate"));
+    const std::optional<double> rate = device.amount(UPowerWire::energyRateProperty);
     // A battery that (dis)charges at 0 W is one whose rate the daemon lacks.
     if (!rate || *rate <= 0)
         return std::nullopt;

@@ -58,7 +58,7 @@ void WBattery::setHistoryUnavailable(const QString &path)
 
 void WBattery::build()
 {
-    setWindowTitle(ForeignText::name(device.text(QStringLiteral("Model"))));
+    setWindowTitle(ForeignText::name(device.text(modelProperty)));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("battery")));
 
     chargeLabel = new QLabel(this);
@@ -106,7 +106,7 @@ void WBattery::build()
 
 QStringList WBattery::infoLines()
 {
-    const QString nativePath = device.text(QStringLiteral("NativePath"));
+    const QString nativePath = device.text(nativePathProperty);
     if (nativePath != lookedUpPath) {
         deviceNode = QUdev().deviceFromSysPath(nativePath).devnode();
         lookedUpPath = nativePath;
@@ -116,13 +116,13 @@ QStringList WBattery::infoLines()
     const auto line = [](const QString &label, const QString &value) {
         return label.arg(value.toHtmlEscaped());
     };
-    const auto name = [this](const char *property) {
-        return ForeignText::name(device.text(QLatin1String(property)));
+    const auto name = [this](QLatin1String property) {
+        return ForeignText::name(device.text(property));
     };
     QStringList lines{
-            line(tr("<b>Model:</b> %1"), name("Model")),
-            line(tr("<b>Serial number:</b> %1"), name("Serial")),
-            line(tr("<b>Vendor:</b> %1"), name("Vendor")),
+            line(tr("<b>Model:</b> %1"), name(modelProperty)),
+            line(tr("<b>Serial number:</b> %1"), name(serialProperty)),
+            line(tr("<b>Vendor:</b> %1"), name(vendorProperty)),
             line(tr("<b>Technology:</b> %1"), technologyText()),
             line(tr("<b>Type:</b> %1"), typeText()),
             line(tr("<b>Sysfs path:</b> %1"), ForeignText::reason(nativePath)),
@@ -169,13 +169,13 @@ void WBattery::showEvent(QShowEvent *event)
 qlonglong WBattery::remaining() const
 {
     if (device.state() == Discharging)
-        return device.seconds(QStringLiteral("TimeToEmpty"));
-    return device.seconds(QStringLiteral("TimeToFull"));
+        return device.seconds(timeToEmptyProperty);
+    return device.seconds(timeToFullProperty);
 }
 
 QString WBattery::technologyText() const
 {
-    switch (device.enumeration(QStringLiteral("Technology"))) {
+    switch (device.enumeration(technologyProperty)) {
     case LithiumIon:
         return tr("Lithium ion");
     case LithiumPolymer:

@@ -52,8 +52,6 @@ signals:
 
 public slots:
     void updateCharge();
-    // The values handed last have changed: the same as updateCharge().
-    void changed() { updateCharge(); }
     // The recorded charge of the device at path, or that there is none:
     // shown when path is this battery's, else ignored.
     void setHistory(const QString &path, const QList<ChargeHistoryPoint> &points);

@@ -10,13 +10,13 @@ AnnouncedUPower::AnnouncedUPower(QObject *parent) : UPowerDevices(parent)
 {
     QDBusConnection::systemBus().connect(
             UPowerWire::service, QString(), DBusWire::propertiesInterface,
-            QStringLiteral("PropertiesChanged"), this,
+            DBusWire::propertiesChangedSignal, this,
             SLOT(propertiesChanged(QString, QVariantMap, QStringList, QDBusMessage)));
 }
 
 qlonglong AnnouncedUPower::secondsToEmpty(const QString &path)
 {
-    return device(path).seconds(QStringLiteral("TimeToEmpty"));
+    return device(path).seconds(UPowerWire::timeToEmptyProperty);
 }
 
 void AnnouncedUPower::propertiesChanged(const QString &interface, const QVariantMap &changed,

@@ -28,7 +28,7 @@ void ChargeHistory::request(const QString &devicePath, int spanSeconds)
     }
     QDBusMessage call = QDBusMessage::createMethodCall(UPowerWire::service, devicePath,
                                                        UPowerWire::deviceInterface,
-                                                       QStringLiteral("GetHistory"));
+                                                       UPowerWire::getHistoryMethod);
     call << QStringLiteral("charge") << uint(spanSeconds) << resolution;
     const QDBusPendingCall reply = QDBusConnection::systemBus().asyncCall(call, timeoutMs);
     auto *watcher = new QDBusPendingCallWatcher(reply, this);

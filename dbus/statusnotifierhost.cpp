@@ -1,5 +1,6 @@
 #include "statusnotifierhost.h"
 
+#include "systempower.h"
 #include "wirenames.h"
 
 #include <QDBusConnection>
@@ -16,7 +17,7 @@ bool statusNotifierHostRegistered()
             QDBusMessage::createMethodCall(StatusNotifierWire::service, StatusNotifierWire::path,
                                            DBusWire::propertiesInterface, DBusWire::getMethod);
     get << QString(StatusNotifierWire::interface) << QString(StatusNotifierWire::hostRegistered);
-    const QDBusMessage reply = bus.call(get, QDBus::Block, StatusNotifierWire::answerCap);
+    const QDBusMessage reply = bus.call(get, QDBus::Block, answerCapMs);
     return reply.type() == QDBusMessage::ReplyMessage
             && qvariant_cast<QDBusVariant>(reply.arguments().value(0)).variant().toBool();
 }

@@ -16,37 +16,30 @@
 
 namespace {
 
-// logind answers its Can* questions at once; a hung one must not hold the
-// settings tab and the monitor, which ask every few seconds, for long.
-constexpr int logindQueryTimeout = 2000;
-
-const QString errorPrefix = DBusWire::errorPrefix;
+using namespace DBusWire;
 
 // The errors of a daemon that does not have a property: GDBus, and so
 // UPower 0.99, answers InvalidArgs; other bindings answer UnknownProperty,
 // some of them under a name of the service's own.
 bool isNoSuchProperty(const QString &error)
 {
-    return error == errorPrefix + QLatin1String("InvalidArgs")
-            || error == errorPrefix + QLatin1String("UnknownInterface")
-            || error.endsWith(QLatin1String(".UnknownProperty"));
+    return error == errorPrefix + invalidArgsError || error == errorPrefix + unknownInterfaceError
+            || error.endsWith(unknownPropertySuffix);
 }
 
 // The daemon is there but does not take that request: UPower since 0.99
 // for Hibernate and Suspend.
 bool isNoSuchMethod(const QString &error)
 {
-    return error == errorPrefix + QLatin1String("UnknownMethod")
-            || error == errorPrefix + QLatin1String("UnknownInterface")
-            || error == errorPrefix + QLatin1String("UnknownObject");
+    return error == errorPrefix + unknownMethodError || error == errorPrefix + unknownInterfaceError
+            || error == errorPrefix + unknownObjectError;
 }
 
 // Nobody owns the name and the bus could not start anyone for it.
 bool isServiceMissing(const QString &error)
 {
-    return error == errorPrefix + QLatin1String("ServiceUnknown")
-            || error == errorPrefix + QLatin1String("NameHasNoOwner")
-            || error.startsWith(errorPrefix + QLatin1String("Spawn."));
+    return error == errorPrefix + serviceUnknownError || error == errorPrefix + nameHasNoOwnerError
+            || error.startsWith(errorPrefix + spawnErrorPrefix);
 }
 
 enum class UPowerAnswer { Yes, No, NotProvided };
@@ -56,9 +49,8 @@ enum class UPowerAnswer { Yes, No, NotProvided };
 // saying no must stay apart from a daemon that has no such property.
 UPowerAnswer upowerCapability(const QString &property)
 {
-    QDBusMessage get =
-            QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
-                                           DBusWire::propertiesInterface, QStringLiteral("Get"));
+    QDBusMessage get = QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
+                                                      propertiesInterface, getMethod);
     get << QString(UPowerWire::interface) << property;
     const QDBusMessage reply = QDBusConnection::systemBus().call(get);
     if (reply.type() == QDBusMessage::ReplyMessage) {
@@ -112,13 +104,20 @@ void requestFromLogind(QObject *owner, const QString &action, const QString &met
                      });
 }
 
+// A sleep request: UPower's method, and logind's for the same.
+struct SleepMethod
+{
+    QLatin1String upower;
+    QLatin1String logind;
+};
+
 // Asks UPower to sleep without waiting; should its answer show that it has
 // no such request (UPower 0.99 and later) or is not there, logind is asked.
-void requestSleep(QObject *owner, const QString &action, const QString &method,
+void requestSleep(QObject *owner, const QString &action, const SleepMethod &method,
                   const RefusalHandler &refused)
 {
     const QDBusMessage call = QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
-                                                             UPowerWire::interface, method);
+                                                             UPowerWire::interface, method.upower);
     auto *watcher =
             new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call), owner);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
@@ -128,7 +127,7 @@ void requestSleep(QObject *owner, const QString &action, const QString &method,
                              return;
                          const QString error = finished->error().name();
                          if (isNoSuchMethod(error) || isServiceMissing(error))
-                             requestFromLogind(owner, action, method, refused);
+                             requestFromLogind(owner, action, method.logind, refused);
                          else
                              tell(refused, refusalOf(action, finished->error(), false));
                      });
@@ -167,16 +166,18 @@ SleepSupport readSleepSupport()
     struct Question
     {
         bool *answer;
-        QString name; // the property of UPower and the method of logind
+        QLatin1String upowerProperty;
+        QLatin1String logindMethod;
     };
-    const Question questions[] = {{&support.hibernate, QStringLiteral("CanHibernate")},
-                                  {&support.suspend, QStringLiteral("CanSuspend")}};
+    const Question questions[] = {
+            {&support.hibernate, UPowerWire::canHibernateProperty, LogindWire::canHibernateMethod},
+            {&support.suspend, UPowerWire::canSuspendProperty, LogindWire::canSuspendMethod}};
 
     // Every question for logind goes out before any answer is awaited, so
     // that a slow logind costs its delay once.
     QList<QPair<const Question *, QDBusPendingCall>> logindQuestions;
     for (const Question &question : questions) {
-        switch (upowerCapability(question.name)) {
+        switch (upowerCapability(question.upowerProperty)) {
         case UPowerAnswer::Yes:
             *question.answer = true;
             break;
@@ -185,7 +186,7 @@ SleepSupport readSleepSupport()
         case UPowerAnswer::NotProvided:
             logindQuestions.append({&question,
                                     QDBusConnection::systemBus().asyncCall(
-                                            logindCall(question.name), logindQueryTimeout)});
+                                            logindCall(question.logindMethod), answerCapMs)});
             break;
         }
     }
@@ -204,19 +205,21 @@ SleepSupport readSleepSupport()
 void requestPowerAction(QObject *owner, const QString &action, const RefusalHandler &refused)
 {
     if (action == QLatin1String("hibernate")) {
-        requestSleep(owner, action, QStringLiteral("Hibernate"), refused);
+        requestSleep(owner, action, {UPowerWire::hibernateMethod, LogindWire::hibernateMethod},
+                     refused);
     } else if (action == QLatin1String("suspend")) {
-        requestSleep(owner, action, QStringLiteral("Suspend"), refused);
+        requestSleep(owner, action, {UPowerWire::suspendMethod, LogindWire::suspendMethod},
+                     refused);
     } else {
         QDBusInterface consoleKit(ConsoleKitWire::service, ConsoleKitWire::managerPath,
                                   ConsoleKitWire::managerInterface, QDBusConnection::systemBus());
-        const QDBusMessage reply = consoleKit.call(QStringLiteral("Stop"));
+        const QDBusMessage reply = consoleKit.call(ConsoleKitWire::stopMethod);
         if (reply.type() != QDBusMessage::ErrorMessage)
             return;
         // Only a missing ConsoleKit hands over to logind: one that refuses
         // has said what the machine's policy is.
         if (isServiceMissing(reply.errorName()))
-            requestFromLogind(owner, action, QStringLiteral("PowerOff"), refused);
+            requestFromLogind(owner, action, LogindWire::powerOffMethod, refused);
         else
             tell(refused, refusalOf(action, QDBusError(reply), false));
     }
@@ -229,7 +232,7 @@ void findInhibitors(QObject *owner, PowerRefusal refusal, const RefusalHandler &
             ? QStringLiteral("sleep")
             : QStringLiteral("shutdown");
     auto *watcher = new QDBusPendingCallWatcher(
-            QDBusConnection::systemBus().asyncCall(logindCall(QStringLiteral("ListInhibitors"))),
+            QDBusConnection::systemBus().asyncCall(logindCall(LogindWire::listInhibitorsMethod)),
             owner);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
                      [refusal, kind, found](QDBusPendingCallWatcher *finished) mutable {

@@ -1,40 +1,23 @@
 #pragma once
 
-#include <QList>
+#include "poweractions.h"
+#include "powerrefusal.h"
+
 #include <QString>
 #include <functional>
 
 class QObject;
 
-// The sleep requests the machine takes now.
-struct SleepSupport
-{
-    bool hibernate = false;
-    bool suspend = false;
-};
+// How long a question may wait for a daemon that hangs, where the program
+// waits for the answer: while it starts, when a daemon restarts, or when
+// logind is asked what the machine can do. They answer at once otherwise.
+constexpr int answerCapMs = 2000;
 
 // Asks now, and waits: UPower's CanHibernate and CanSuspend, or, when
 // UPower has no such properties (0.99 and later) or is not there, logind,
 // whose "yes" or "challenge" counts. logind is never asked while UPower
 // answers.
 SleepSupport readSleepSupport();
-
-// A request the system did not carry out: an error answer, or none.
-struct PowerRefusal
-{
-    // An application that holds logind's block on the action.
-    struct Inhibitor
-    {
-        QString who;
-        QString why;
-    };
-
-    QString action;
-    QString error; // the error's own text, as the service gave it
-    // Whether logind refused: only it can say who is in the way.
-    bool fromLogind = false;
-    QList<Inhibitor> inhibitors;
-};
 
 // Requests one action: "hibernate" and "suspend" from UPower without
 // waiting for its answer, and from logind when that answer says UPower

@@ -10,14 +10,10 @@
 
 namespace {
 
-// Questions asked while the program starts or the daemon restarts wait no
-// longer than this for a daemon that hangs.
-constexpr int answerCap = 2000;
-
 QDBusPendingCall askGetAll(const QString &path, int timeoutMs = -1)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
-            UPowerWire::service, path, DBusWire::propertiesInterface, QStringLiteral("GetAll"));
+            UPowerWire::service, path, DBusWire::propertiesInterface, DBusWire::getAllMethod);
     call << QString(UPowerWire::deviceInterface);
     return QDBusConnection::systemBus().asyncCall(call, timeoutMs);
 }
@@ -29,14 +25,14 @@ UPowerDevices::UPowerDevices(QObject *parent) : QObject(parent)
     registerUPowerMetaTypes();
     auto bus = QDBusConnection::systemBus();
     bus.connect(UPowerWire::service, UPowerWire::path, UPowerWire::interface,
-                QStringLiteral("DeviceAdded"), this, SLOT(announcedAdded(QDBusObjectPath)));
+                UPowerWire::deviceAddedSignal, this, SLOT(announcedAdded(QDBusObjectPath)));
     bus.connect(UPowerWire::service, UPowerWire::path, UPowerWire::interface,
-                QStringLiteral("DeviceRemoved"), this, SLOT(announcedRemoved(QDBusObjectPath)));
+                UPowerWire::deviceRemovedSignal, this, SLOT(announcedRemoved(QDBusObjectPath)));
 }
 
 void UPowerDevices::load()
 {
-    listing = enumerateDevices(answerCap);
+    listing = enumerateDevices(answerCapMs);
     // Every question goes out before any answer is awaited, so that a slow
     // daemon costs its delay once.
     QList<QPair<QString, QDBusPendingCall>> questions;
@@ -44,7 +40,7 @@ void UPowerDevices::load()
         if (pending.contains(path))
             continue;
         pending.insert(path);
-        questions.append({path, askGetAll(path, answerCap)});
+        questions.append({path, askGetAll(path, answerCapMs)});
     }
     for (auto &question : questions) {
         QDBusPendingReply<QVariantMap> reply = question.second;

@@ -59,7 +59,7 @@ QStringList enumerateDevices(int timeoutMs)
     registerUPowerMetaTypes();
     const QDBusMessage call = QDBusMessage::createMethodCall(UPowerWire::service, UPowerWire::path,
                                                              UPowerWire::interface,
-                                                             QStringLiteral("EnumerateDevices"));
+                                                             UPowerWire::enumerateDevicesMethod);
     const QDBusReply<QList<QDBusObjectPath>> reply =
             QDBusConnection::systemBus().call(call, QDBus::Block, timeoutMs);
     QStringList paths;

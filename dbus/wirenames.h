@@ -8,11 +8,22 @@
 
 namespace DBusWire {
 constexpr QLatin1String propertiesInterface("org.freedesktop.DBus.Properties");
-constexpr QLatin1String errorPrefix("org.freedesktop.DBus.Error.");
 constexpr QLatin1String getMethod("Get");
 constexpr QLatin1String getAllMethod("GetAll");
 constexpr QLatin1String setMethod("Set");
 constexpr QLatin1String propertiesChangedSignal("PropertiesChanged");
+
+// Errors, after this prefix.
+constexpr QLatin1String errorPrefix("org.freedesktop.DBus.Error.");
+constexpr QLatin1String invalidArgsError("InvalidArgs");
+constexpr QLatin1String unknownInterfaceError("UnknownInterface");
+constexpr QLatin1String unknownMethodError("UnknownMethod");
+constexpr QLatin1String unknownObjectError("UnknownObject");
+constexpr QLatin1String serviceUnknownError("ServiceUnknown");
+constexpr QLatin1String nameHasNoOwnerError("NameHasNoOwner");
+constexpr QLatin1String spawnErrorPrefix("Spawn.");
+// Some bindings answer a missing property under a name of their own.
+constexpr QLatin1String unknownPropertySuffix(".UnknownProperty");
 } // namespace DBusWire
 
 namespace UPowerWire {
@@ -20,6 +31,40 @@ constexpr QLatin1String service("org.freedesktop.UPower");
 constexpr QLatin1String path("/org/freedesktop/UPower");
 constexpr QLatin1String interface("org.freedesktop.UPower");
 constexpr QLatin1String deviceInterface("org.freedesktop.UPower.Device");
+
+// The manager's methods, signals and properties.
+constexpr QLatin1String enumerateDevicesMethod("EnumerateDevices");
+constexpr QLatin1String hibernateMethod("Hibernate");
+constexpr QLatin1String suspendMethod("Suspend");
+constexpr QLatin1String deviceAddedSignal("DeviceAdded");
+constexpr QLatin1String deviceRemovedSignal("DeviceRemoved");
+constexpr QLatin1String daemonVersionProperty("DaemonVersion");
+constexpr QLatin1String canHibernateProperty("CanHibernate");
+constexpr QLatin1String canSuspendProperty("CanSuspend");
+
+// A device's methods, signals and properties.
+constexpr QLatin1String getHistoryMethod("GetHistory");
+// The only change signal of UPower before 0.99.
+constexpr QLatin1String changedSignal("Changed");
+constexpr QLatin1String typeProperty("Type");
+constexpr QLatin1String stateProperty("State");
+constexpr QLatin1String energyProperty("Energy");
+constexpr QLatin1String energyFullProperty("EnergyFull");
+constexpr QLatin1String energyFullDesignProperty("EnergyFullDesign");
+constexpr QLatin1String energyRateProperty("EnergyRate");
+constexpr QLatin1String percentageProperty("Percentage");
+constexpr QLatin1String capacityProperty("Capacity");
+constexpr QLatin1String chargeCyclesProperty("ChargeCycles");
+constexpr QLatin1String timeToEmptyProperty("TimeToEmpty");
+constexpr QLatin1String timeToFullProperty("TimeToFull");
+constexpr QLatin1String modelProperty("Model");
+constexpr QLatin1String serialProperty("Serial");
+constexpr QLatin1String vendorProperty("Vendor");
+constexpr QLatin1String nativePathProperty("NativePath");
+constexpr QLatin1String technologyProperty("Technology");
+constexpr QLatin1String powerSupplyProperty("PowerSupply");
+constexpr QLatin1String warningLevelProperty("WarningLevel");
+constexpr QLatin1String batteryLevelProperty("BatteryLevel");
 
 // The device property Type.
 enum DeviceType : uint {
@@ -97,12 +142,20 @@ namespace LogindWire {
 constexpr QLatin1String service("org.freedesktop.login1");
 constexpr QLatin1String path("/org/freedesktop/login1");
 constexpr QLatin1String managerInterface("org.freedesktop.login1.Manager");
+constexpr QLatin1String powerOffMethod("PowerOff");
+constexpr QLatin1String hibernateMethod("Hibernate");
+constexpr QLatin1String suspendMethod("Suspend");
+constexpr QLatin1String canHibernateMethod("CanHibernate");
+constexpr QLatin1String canSuspendMethod("CanSuspend");
+constexpr QLatin1String listInhibitorsMethod("ListInhibitors");
+constexpr QLatin1String prepareForSleepSignal("PrepareForSleep");
 } // namespace LogindWire
 
 namespace ConsoleKitWire {
 constexpr QLatin1String service("org.freedesktop.ConsoleKit");
 constexpr QLatin1String managerPath("/org/freedesktop/ConsoleKit/Manager");
 constexpr QLatin1String managerInterface("org.freedesktop.ConsoleKit.Manager");
+constexpr QLatin1String stopMethod("Stop");
 } // namespace ConsoleKitWire
 
 // The session's tray host, as Qt finds it.
@@ -111,6 +164,4 @@ constexpr QLatin1String service("org.kde.StatusNotifierWatcher");
 constexpr QLatin1String path("/StatusNotifierWatcher");
 constexpr QLatin1String interface("org.kde.StatusNotifierWatcher");
 constexpr QLatin1String hostRegistered("IsStatusNotifierHostRegistered");
-// The host answers at once; one that hangs must not hold a message long.
-constexpr int answerCap = 1000;
 } // namespace StatusNotifierWire

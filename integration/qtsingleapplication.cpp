@@ -65,13 +65,8 @@ bool makePrivateFolder(const QString &folder)
 
 } // namespace
 
-QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool GUIenabled)
-    : QApplication(argc, argv)
+QtSingleApplication::QtSingleApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    // Qt 5 has no console-only QApplication any more; the flag is kept so
-    // that callers written for the classic signature still compile.
-    Q_UNUSED(GUIenabled);
-
     // The same program started from two places, or by two users, must not
     // find each other; the path goes through a hash to keep the socket path
     // short whatever the install location.
@@ -171,16 +166,6 @@ void QtSingleApplication::setActivationWindow(QWidget *window, bool activateOnMe
 {
     m_window = window;
     m_activateOnMessage = activateOnMessage;
-}
-
-QWidget *QtSingleApplication::activationWindow() const
-{
-    return m_window;
-}
-
-QString QtSingleApplication::id() const
-{
-    return m_id;
 }
 
 QString QtSingleApplication::socketPath() const

@@ -20,7 +20,7 @@ class QtSingleApplication : public QApplication
     Q_OBJECT
 
 public:
-    QtSingleApplication(int &argc, char **argv, bool GUIenabled = true);
+    QtSingleApplication(int &argc, char **argv);
     ~QtSingleApplication() override;
 
     // True when another instance was there first; this one should hand over
@@ -34,10 +34,7 @@ public:
     // The window that activateWindow() brings forward; with activateOnMessage
     // every received message does so.
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
-    QWidget *activationWindow() const;
 
-    // The socket and lock file names are derived from this.
-    QString id() const;
     // Where the first instance listens.
     QString socketPath() const;
 

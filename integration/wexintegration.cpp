@@ -130,9 +130,8 @@ void wexRestoreGeometry(QWidget *window, QSettings *settings, const QRect &defau
     keepOnScreen(window);
 }
 
-void wexSaveGeometry(const QWidget *window, QSettings *settings, bool keepWindowState)
+void wexSaveGeometry(const QWidget *window, QSettings *settings)
 {
-    Q_UNUSED(keepWindowState);
     if (!window)
         return;
     std::unique_ptr<QSettings> ownSettings;

@@ -25,11 +25,11 @@ QString wexApplicationSummary();
 // maximised or full-screen state is not restored.
 //
 // wexSaveGeometry always records the state; whether it comes back is up to
-// the keepWindowState of the restoring call (the saving call takes the same
-// flag so that both read alike). A null settings means QSettings().
+// the keepWindowState of the restoring call. A null settings means
+// QSettings().
 void wexRestoreGeometry(QWidget *window, QSettings *settings, const QRect &defaultGeometry,
                         bool keepWindowState);
-void wexSaveGeometry(const QWidget *window, QSettings *settings, bool keepWindowState);
+void wexSaveGeometry(const QWidget *window, QSettings *settings);
 
 // The settings key the geometry of a window is kept under: one per object
 // name (the class name for a window without one).

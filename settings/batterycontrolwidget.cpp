@@ -2,6 +2,7 @@
 
 #include "foreigntext.h"
 #include "settingskeys.h"
+#include "wirenames.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -14,8 +15,8 @@ BatteryControlWidget::BatteryControlWidget(const DeviceProperties &battery,
 {
     auto *layout = new QHBoxLayout(this);
 
-    const QString model = battery.text(QStringLiteral("Model"));
-    const QString serial = battery.text(QStringLiteral("Serial"));
+    const QString model = battery.text(UPowerWire::modelProperty);
+    const QString serial = battery.text(UPowerWire::serialProperty);
     auto *label = new QLabel(batteryLabel(path, model, serial), this);
     // Model and serial come from the device: shown as text, never markup.
     label->setTextFormat(Qt::PlainText);

@@ -60,7 +60,7 @@ void TestWexIntegration::geometryRoundTripAndDefaults()
     QWidget saved;
     saved.setObjectName(QStringLiteral("main"));
     saved.setGeometry(110, 120, 300, 200);
-    wexSaveGeometry(&saved, m_settings.get(), true);
+    wexSaveGeometry(&saved, m_settings.get());
     m_settings->sync();
 
     // A restarted program reading the file; another window has its own key.
@@ -92,7 +92,7 @@ void TestWexIntegration::offScreenGeometryComesBackOnScreen()
     saved.setObjectName(QStringLiteral("main"));
     saved.setGeometry(available.right() + 2000, available.bottom() + 1500, available.width() + 300,
                       400);
-    wexSaveGeometry(&saved, m_settings.get(), true);
+    wexSaveGeometry(&saved, m_settings.get());
 
     QWidget window;
     window.setObjectName(QStringLiteral("main"));
@@ -112,7 +112,7 @@ void TestWexIntegration::windowStateFollowsTheFlag()
     saved.setObjectName(QStringLiteral("main"));
     saved.setGeometry(40, 50, 320, 200);
     saved.setWindowState(Qt::WindowMaximized);
-    wexSaveGeometry(&saved, m_settings.get(), true);
+    wexSaveGeometry(&saved, m_settings.get());
 
     for (const bool keep : {true, false}) {
         QWidget window;

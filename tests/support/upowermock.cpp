@@ -3,6 +3,7 @@
 #include <QDBusObjectPath>
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 // The description of the stand-in's devices the Python harness reads too:
 // the UPower enum values, the D-Bus type of each property and the defaults.
@@ -69,13 +70,6 @@ QVariantMap UPowerMock::battery(const QString &model, double energy, double ener
               {QStringLiteral("Percentage"),
                energyFullDesign > 0 ? energy * 100.0 / energyFullDesign : 0.0}});
     return properties;
-}
-
-OrgFreedesktopUPowerInterface UPowerMock::managerProxy()
-{
-    return OrgFreedesktopUPowerInterface(QStringLiteral("org.freedesktop.UPower"),
-                                         QStringLiteral("/org/freedesktop/UPower"),
-                                         QDBusConnection::systemBus());
 }
 
 QVariantMap UPowerMock::linePower(bool online)

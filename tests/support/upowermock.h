@@ -1,7 +1,6 @@
 #pragma once
 
 #include "mockservice.h"
-#include "upowerinterface.h"
 
 // The UPower daemon stand-in (old API: EnumerateDevices, Hibernate, Suspend,
 // CanHibernate, CanSuspend and the device Changed signal) with helpers to
@@ -17,8 +16,6 @@ public:
     static QVariantMap battery(const QString &model, double energy, double energyFullDesign,
                                uint state, uint type = 2);
     static QVariantMap linePower(bool online);
-    // The program's proxy of the manager, on whatever answers on the bus.
-    static OrgFreedesktopUPowerInterface managerProxy();
 
     explicit UPowerMock(const QVariantMap &parameters = {}, QObject *parent = nullptr);
 
