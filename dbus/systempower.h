@@ -6,6 +6,10 @@
 
 class QObject;
 
+// Whether a D-Bus error says that nobody owns the name asked for and the
+// bus could not start anyone for it.
+bool isServiceMissing(const QString &errorName);
+
 // The sleep requests the machine takes now.
 struct SleepSupport
 {
@@ -48,7 +52,7 @@ void requestPowerAction(QObject *owner, const QString &action,
                         const std::function<void(const PowerRefusal &)> &refused = {});
 
 // Asks logind, without waiting, who holds a block on the refused action
-// ("shutdown" for a shutdown, "sleep" otherwise), and hands the refusal on
-// with them.
+// ("shutdown" for a shutdown, "sleep" otherwise), the program itself
+// aside, and hands the refusal on with them.
 void findInhibitors(QObject *owner, PowerRefusal refusal,
                     const std::function<void(const PowerRefusal &)> &found);

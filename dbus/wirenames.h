@@ -103,3 +103,15 @@ constexpr QLatin1String service("org.freedesktop.ConsoleKit");
 constexpr QLatin1String managerPath("/org/freedesktop/ConsoleKit/Manager");
 constexpr QLatin1String managerInterface("org.freedesktop.ConsoleKit.Manager");
 } // namespace ConsoleKitWire
+
+// logind's inhibitors: the ones the program holds itself, and the list of
+// everyone's.
+namespace LogindInhibitWire {
+constexpr QLatin1String inhibitMethod("Inhibit");
+constexpr QLatin1String listInhibitorsMethod("ListInhibitors");
+constexpr QLatin1String blockMode("block");
+constexpr QLatin1String delayMode("delay");
+constexpr QLatin1String idle("idle");
+constexpr QLatin1String sleep("sleep");
+constexpr QLatin1String shutdown("shutdown");
+} // namespace LogindInhibitWire
