@@ -1,8 +1,8 @@
 #include "systempower.h"
 
+#include "logindblockers.h"
 #include "wirenames.h"
 
-#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusMessage>
@@ -33,13 +33,6 @@ bool isNoSuchMethod(const QString &error)
 {
     return error == errorPrefix + unknownMethodError || error == errorPrefix + unknownInterfaceError
             || error == errorPrefix + unknownObjectError;
-}
-
-// Nobody owns the name and the bus could not start anyone for it.
-bool isServiceMissing(const QString &error)
-{
-    return error == errorPrefix + serviceUnknownError || error == errorPrefix + nameHasNoOwnerError
-            || error.startsWith(errorPrefix + spawnErrorPrefix);
 }
 
 enum class UPowerAnswer { Yes, No, NotProvided };
@@ -133,32 +126,13 @@ void requestSleep(QObject *owner, const QString &action, const SleepMethod &meth
                      });
 }
 
-// logind's inhibitors, (what, who, why, mode, uid, pid) each; those of
-// another shape are passed over.
-QList<PowerRefusal::Inhibitor> blockersOf(const QDBusMessage &reply, const QString &kind)
-{
-    QList<PowerRefusal::Inhibitor> blockers;
-    const QVariant list = reply.arguments().value(0);
-    if (list.userType() != qMetaTypeId<QDBusArgument>())
-        return blockers;
-    const auto argument = qvariant_cast<QDBusArgument>(list);
-    if (argument.currentSignature() != QLatin1String("a(ssssuu)"))
-        return blockers;
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        QString what, who, why, mode;
-        uint uid = 0, pid = 0;
-        argument.beginStructure();
-        argument >> what >> who >> why >> mode >> uid >> pid;
-        argument.endStructure();
-        if (mode == QLatin1String("block") && what.split(QLatin1Char(':')).contains(kind))
-            blockers.append({who, why});
-    }
-    argument.endArray();
-    return blockers;
-}
-
 } // namespace
+
+bool isServiceMissing(const QString &error)
+{
+    return error == errorPrefix + serviceUnknownError || error == errorPrefix + nameHasNoOwnerError
+            || error.startsWith(errorPrefix + spawnErrorPrefix);
+}
 
 SleepSupport readSleepSupport()
 {
@@ -229,16 +203,11 @@ void findInhibitors(QObject *owner, PowerRefusal refusal, const RefusalHandler &
 {
     const QString kind = refusal.action == QLatin1String("hibernate")
                     || refusal.action == QLatin1String("suspend")
-            ? QStringLiteral("sleep")
-            : QStringLiteral("shutdown");
-    auto *watcher = new QDBusPendingCallWatcher(
-            QDBusConnection::systemBus().asyncCall(logindCall(LogindWire::listInhibitorsMethod)),
-            owner);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, owner,
-                     [refusal, kind, found](QDBusPendingCallWatcher *finished) mutable {
-                         finished->deleteLater();
-                         if (!finished->isError())
-                             refusal.inhibitors = blockersOf(finished->reply(), kind);
-                         found(refusal);
-                     });
+            ? QString(LogindInhibitWire::sleep)
+            : QString(LogindInhibitWire::shutdown);
+    LogindBlockers::ask(owner, [refusal, kind, found](const LogindBlockers &blockers) mutable {
+        for (const LogindBlockers::Blocker &blocker : blockers.of(kind))
+            refusal.inhibitors.append({blocker.who, blocker.why});
+        found(refusal);
+    });
 }

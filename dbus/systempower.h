@@ -13,6 +13,10 @@ class QObject;
 // logind is asked what the machine can do. They answer at once otherwise.
 constexpr int answerCapMs = 2000;
 
+// Whether a D-Bus error says that nobody owns the name asked for and the
+// bus could not start anyone for it.
+bool isServiceMissing(const QString &errorName);
+
 // Asks now, and waits: UPower's CanHibernate and CanSuspend, or, when
 // UPower has no such properties (0.99 and later) or is not there, logind,
 // whose "yes" or "challenge" counts. logind is never asked while UPower
@@ -31,7 +35,7 @@ void requestPowerAction(QObject *owner, const QString &action,
                         const std::function<void(const PowerRefusal &)> &refused = {});
 
 // Asks logind, without waiting, who holds a block on the refused action
-// ("shutdown" for a shutdown, "sleep" otherwise), and hands the refusal on
-// with them.
+// ("shutdown" for a shutdown, "sleep" otherwise), the program itself
+// aside, and hands the refusal on with them.
 void findInhibitors(QObject *owner, PowerRefusal refusal,
                     const std::function<void(const PowerRefusal &)> &found);

@@ -147,7 +147,6 @@ constexpr QLatin1String hibernateMethod("Hibernate");
 constexpr QLatin1String suspendMethod("Suspend");
 constexpr QLatin1String canHibernateMethod("CanHibernate");
 constexpr QLatin1String canSuspendMethod("CanSuspend");
-constexpr QLatin1String listInhibitorsMethod("ListInhibitors");
 constexpr QLatin1String prepareForSleepSignal("PrepareForSleep");
 } // namespace LogindWire
 
@@ -165,3 +164,32 @@ constexpr QLatin1String path("/StatusNotifierWatcher");
 constexpr QLatin1String interface("org.kde.StatusNotifierWatcher");
 constexpr QLatin1String hostRegistered("IsStatusNotifierHostRegistered");
 } // namespace StatusNotifierWire
+
+// logind's inhibitors: the ones the program holds itself, and the list of
+// everyone's.
+namespace LogindInhibitWire {
+constexpr QLatin1String inhibitMethod("Inhibit");
+constexpr QLatin1String listInhibitorsMethod("ListInhibitors");
+constexpr QLatin1String blockMode("block");
+constexpr QLatin1String delayMode("delay");
+constexpr QLatin1String idle("idle");
+constexpr QLatin1String sleep("sleep");
+constexpr QLatin1String shutdown("shutdown");
+} // namespace LogindInhibitWire
+
+// The inhibitions the program serves on the session bus to players and
+// browsers, and the bus daemon's own question it needs for them.
+namespace SessionInhibitWire {
+constexpr QLatin1String powerManagementService("org.freedesktop.PowerManagement");
+constexpr QLatin1String powerManagementPath("/org/freedesktop/PowerManagement/Inhibit");
+constexpr QLatin1String powerManagementInterface("org.freedesktop.PowerManagement.Inhibit");
+constexpr QLatin1String screenSaverService("org.freedesktop.ScreenSaver");
+constexpr QLatin1String screenSaverPath("/org/freedesktop/ScreenSaver");
+constexpr QLatin1String screenSaverShortPath("/ScreenSaver");
+constexpr QLatin1String screenSaverInterface("org.freedesktop.ScreenSaver");
+constexpr QLatin1String inhibitMethod("Inhibit");
+constexpr QLatin1String unInhibitMethod("UnInhibit");
+constexpr QLatin1String hasInhibitMethod("HasInhibit");
+constexpr QLatin1String hasInhibitChangedSignal("HasInhibitChanged");
+constexpr QLatin1String nameHasOwnerMethod("NameHasOwner");
+} // namespace SessionInhibitWire
