@@ -150,6 +150,29 @@ constexpr QLatin1String canSuspendMethod("CanSuspend");
 constexpr QLatin1String prepareForSleepSignal("PrepareForSleep");
 } // namespace LogindWire
 
+// The program's own logind session ("auto": logind finds the caller's),
+// through which the session in front sets a backlight without privileges.
+// The service is LogindWire::service.
+namespace LogindSessionWire {
+constexpr QLatin1String path("/org/freedesktop/login1/session/auto");
+constexpr QLatin1String interface("org.freedesktop.login1.Session");
+constexpr QLatin1String setBrightnessMethod("SetBrightness");
+constexpr QLatin1String lockMethod("Lock");
+} // namespace LogindSessionWire
+
+// UPower's keyboard light; the service is UPowerWire::service.
+namespace KbdBacklightWire {
+constexpr QLatin1String path("/org/freedesktop/UPower/KbdBacklight");
+constexpr QLatin1String interface("org.freedesktop.UPower.KbdBacklight");
+constexpr QLatin1String getMaxBrightnessMethod("GetMaxBrightness");
+constexpr QLatin1String getBrightnessMethod("GetBrightness");
+constexpr QLatin1String setBrightnessMethod("SetBrightness");
+constexpr QLatin1String brightnessChangedSignal("BrightnessChanged");
+// Newer daemons also tell changes made by the keys themselves, with a
+// source ("internal" or "external").
+constexpr QLatin1String brightnessChangedWithSourceSignal("BrightnessChangedWithSource");
+} // namespace KbdBacklightWire
+
 namespace ConsoleKitWire {
 constexpr QLatin1String service("org.freedesktop.ConsoleKit");
 constexpr QLatin1String managerPath("/org/freedesktop/ConsoleKit/Manager");

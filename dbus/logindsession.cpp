@@ -1,0 +1,109 @@
+#include "logindsession.h"
+
+#include "wirenames.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+
+namespace {
+
+// logind answers at once; one that hangs must not hold the next level back
+// for the bus's own 25 s.
+constexpr int answerTimeout = 10000;
+constexpr int maxReasonLength = 200;
+
+QString deviceKey(const QString &subsystem, const QString &name)
+{
+    return subsystem + QLatin1Char('/') + name;
+}
+
+QDBusMessage sessionCall(const QString &method)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(LogindWire::service, LogindSessionWire::path,
+                                                       LogindSessionWire::interface, method);
+    // A stack without logind has none to start; the call fails at once.
+    call.setAutoStartService(false);
+    return call;
+}
+
+// What went wrong, as one short line. logind's own message says best why
+// it refused (not the session in front, another seat's device); the bus's
+// messages about a missing service are for developers.
+QString reasonOf(const QDBusError &error)
+{
+    const QString name = error.name();
+    const auto is = [&name](const char *suffix) {
+        return name == DBusWire::errorPrefix + QLatin1String(suffix);
+    };
+    if (is("ServiceUnknown") || is("NameHasNoOwner")
+        || name.startsWith(DBusWire::errorPrefix + QLatin1String("Spawn.")))
+        return LogindSession::tr("No login manager (logind) is running.");
+    if (is("NoReply") || is("Timeout") || is("TimedOut"))
+        return LogindSession::tr("The login manager (logind) did not answer.");
+    if (is("UnknownObject") || is("UnknownInterface") || is("UnknownMethod"))
+        return LogindSession::tr(
+                "The login manager (logind) does not offer this for this session.");
+    QString line = (error.message().isEmpty() ? name : error.message()).simplified();
+    if (line.size() > maxReasonLength)
+        line = line.left(maxReasonLength - 1) + QChar(0x2026);
+    return line;
+}
+
+} // namespace
+
+LogindSession::LogindSession(QObject *parent) : QObject(parent) { }
+
+LogindSession::~LogindSession() = default;
+
+void LogindSession::setBrightness(const QString &subsystem, const QString &name, uint brightness)
+{
+    Device &device = m_devices[deviceKey(subsystem, name)];
+    if (device.sending) {
+        device.waiting = true;
+        device.brightness = brightness;
+        return;
+    }
+    send(subsystem, name, brightness);
+}
+
+void LogindSession::send(const QString &subsystem, const QString &name, uint brightness)
+{
+    m_devices[deviceKey(subsystem, name)] = Device{true, false, 0};
+    QDBusMessage call = sessionCall(LogindSessionWire::setBrightnessMethod);
+    call << subsystem << name << brightness;
+    auto *watcher = new QDBusPendingCallWatcher(
+            QDBusConnection::systemBus().asyncCall(call, answerTimeout), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, subsystem, name](QDBusPendingCallWatcher *call) {
+                brightnessAnswered(call, subsystem, name);
+            });
+}
+
+void LogindSession::brightnessAnswered(QDBusPendingCallWatcher *call, const QString &subsystem,
+                                       const QString &name)
+{
+    call->deleteLater();
+    const Device device = m_devices.take(deviceKey(subsystem, name));
+    if (call->isError()) {
+        // What was merged behind a refusal would be refused too.
+        Q_EMIT brightnessRefused(reasonOf(call->error()));
+        return;
+    }
+    if (device.waiting)
+        send(subsystem, name, device.brightness);
+}
+
+void LogindSession::lock()
+{
+    auto *watcher = new QDBusPendingCallWatcher(
+            QDBusConnection::systemBus().asyncCall(sessionCall(LogindSessionWire::lockMethod),
+                                                   answerTimeout),
+            this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                if (call->isError())
+                    Q_EMIT lockRefused(reasonOf(call->error()));
+            });
+}
