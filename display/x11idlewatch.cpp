@@ -55,15 +55,27 @@ bool X11IdleWatch::findIdleCounter()
             xcb_sync_list_system_counters_reply(c, xcb_sync_list_system_counters(c), nullptr);
     if (!reply)
         return false;
+    // Walked by hand: libxcb's iterator pads each name on its own, but the
+    // wire pads the whole entry (14 bytes, then the name) to 4 bytes.
     static const char idleTimeName[] = "IDLETIME";
-    for (auto it = xcb_sync_list_system_counters_counters_iterator(reply); it.rem;
-         xcb_sync_systemcounter_next(&it)) {
-        const int length = xcb_sync_systemcounter_name_length(it.data);
-        if (length == int(sizeof idleTimeName) - 1
-            && std::memcmp(xcb_sync_systemcounter_name(it.data), idleTimeName, length) == 0) {
-            m_idleCounter = it.data->counter;
+    const auto *entry = reinterpret_cast<const quint8 *>(
+            xcb_sync_list_system_counters_counters_iterator(reply).data);
+    const quint8 *end =
+            reinterpret_cast<const quint8 *>(reply) + sizeof *reply + 4 * size_t(reply->length);
+    for (quint32 i = 0; i < reply->counters_len && entry + 14 <= end; ++i) {
+        xcb_sync_counter_t counter;
+        quint16 nameLength;
+        std::memcpy(&counter, entry, sizeof counter);
+        std::memcpy(&nameLength, entry + 12, sizeof nameLength);
+        const quint8 *name = entry + 14;
+        if (name + nameLength > end)
+            break;
+        if (nameLength == sizeof idleTimeName - 1
+            && std::memcmp(name, idleTimeName, nameLength) == 0) {
+            m_idleCounter = counter;
             break;
         }
+        entry += (14 + nameLength + 3) & ~size_t(3);
     }
     std::free(reply);
     return m_idleCounter != XCB_NONE;
