@@ -1,0 +1,5 @@
+#include "globalkeys.h"
+
+GlobalKeys::GlobalKeys(QObject *parent) : QObject(parent) { }
+
+GlobalKeys::~GlobalKeys() = default;

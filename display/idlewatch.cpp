@@ -1,0 +1,5 @@
+#include "idlewatch.h"
+
+IdleWatch::IdleWatch(QObject *parent) : QObject(parent) { }
+
+IdleWatch::~IdleWatch() = default;

@@ -1,0 +1,5 @@
+#include "screenpower.h"
+
+ScreenPower::ScreenPower(QObject *parent) : QObject(parent) { }
+
+ScreenPower::~ScreenPower() = default;
