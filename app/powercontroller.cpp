@@ -1,6 +1,9 @@
 #include "powercontroller.h"
 
+#include "brightnesscontrol.h"
 #include "chargehistory.h"
+#include "displayserver.h"
+#include "logindsession.h"
 #include "monitorclock.h"
 #include "poweractions.h"
 #include "powerprofiles.h"
@@ -20,7 +23,8 @@ PowerController::PowerController(QObject *parent)
       // Asked only while a battery's page shows its graph.
       history(new ChargeHistory(this)),
       monitorClock(new MonitorClock(PowerMonitor::interval, this)),
-      wallClock(new WallClockWatch(this))
+      wallClock(new WallClockWatch(this)), displayServer(new DisplayServer(this)),
+      loginSession(new LogindSession(this)), lights(new BrightnessControl(loginSession, this))
 {
     connect(monitorClock, &MonitorClock::tick, this, &PowerController::tick);
     connect(storeWatch, &SettingsStoreWatch::changed, this, &PowerController::inputsChanged);

@@ -8,7 +8,10 @@
 #include <QMap>
 #include <QObject>
 
+class BrightnessControl;
 class ChargeHistory;
+class DisplayServer;
+class LogindSession;
 class MonitorClock;
 class PowerProfiles;
 class PowerServices;
@@ -51,6 +54,11 @@ public:
     // outside the program.
     QSettings *settings() const { return store; }
     PowerProfiles *profiles() const { return powerProfiles; }
+    // What the display server offers: idle time, keys, the screen's power.
+    DisplayServer *display() const { return displayServer; }
+    // The program's own session in logind.
+    LogindSession *session() const { return loginSession; }
+    BrightnessControl *brightness() const { return lights; }
 
     // The actions the machine offered when the devices were read.
     QMap<QString, QString> offeredActions() const { return offered; }
@@ -102,6 +110,9 @@ private:
     ChargeHistory *history;
     MonitorClock *monitorClock;
     WallClockWatch *wallClock;
+    DisplayServer *displayServer;
+    LogindSession *loginSession;
+    BrightnessControl *lights;
     const Clock machineClock;
     const Clock *clock = &machineClock;
     PowerMonitor monitor;

@@ -1,17 +1,21 @@
 #include "logindsession.h"
 
+#include "foreigntext.h"
+#include "systempower.h"
 #include "wirenames.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 
 namespace {
 
 // logind answers at once; one that hangs must not hold the next level back
 // for the bus's own 25 s.
 constexpr int answerTimeout = 10000;
-constexpr int maxReasonLength = 200;
 
 QString deviceKey(const QString &subsystem, const QString &name)
 {
@@ -32,27 +36,47 @@ QDBusMessage sessionCall(const QString &method)
 // messages about a missing service are for developers.
 QString reasonOf(const QDBusError &error)
 {
-    const QString name = error.name();
-    const auto is = [&name](const char *suffix) {
-        return name == DBusWire::errorPrefix + QLatin1String(suffix);
-    };
-    if (is("ServiceUnknown") || is("NameHasNoOwner")
-        || name.startsWith(DBusWire::errorPrefix + QLatin1String("Spawn.")))
+    if (isServiceMissing(error.name()))
         return LogindSession::tr("No login manager (logind) is running.");
-    if (is("NoReply") || is("Timeout") || is("TimedOut"))
+    if (error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout
+        || error.type() == QDBusError::TimedOut)
         return LogindSession::tr("The login manager (logind) did not answer.");
-    if (is("UnknownObject") || is("UnknownInterface") || is("UnknownMethod"))
+    if (error.type() == QDBusError::UnknownObject || error.type() == QDBusError::UnknownInterface
+        || error.type() == QDBusError::UnknownMethod)
         return LogindSession::tr(
                 "The login manager (logind) does not offer this for this session.");
-    QString line = (error.message().isEmpty() ? name : error.message()).simplified();
-    if (line.size() > maxReasonLength)
-        line = line.left(maxReasonLength - 1) + QChar(0x2026);
-    return line;
+    return ForeignText::reason(error.message().isEmpty() ? error.name() : error.message());
 }
 
 } // namespace
 
-LogindSession::LogindSession(QObject *parent) : QObject(parent) { }
+LogindSession::LogindSession(QObject *parent) : QObject(parent)
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    auto *watcher = new QDBusServiceWatcher(LogindWire::service, bus,
+                                            QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &, const QString &owner) {
+                setAvailable(!owner.isEmpty());
+            });
+    if (!bus.isConnected())
+        return;
+    auto *asked = new QDBusPendingCallWatcher(
+            bus.interface()->asyncCall(DBusWire::nameHasOwnerMethod, QString(LogindWire::service)),
+            this);
+    connect(asked, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
+        call->deleteLater();
+        const QDBusPendingReply<bool> reply = *call;
+        if (reply.isValid())
+            setAvailable(reply.value());
+    });
+}
+
+void LogindSession::setAvailable(bool available)
+{
+    if (std::exchange(m_available, available) != available)
+        Q_EMIT availabilityChanged(available);
+}
 
 LogindSession::~LogindSession() = default;
 

@@ -25,6 +25,10 @@ public:
     explicit LogindSession(QObject *parent = nullptr);
     ~LogindSession() override;
 
+    // Whether logind runs, so that asking it makes sense (there is none on
+    // the older stack). Found out without waiting: false until it is.
+    bool isAvailable() const { return m_available; }
+
     // subsystem: "backlight" or "leds"; name: the device's name there
     // (ScreenBacklight::name()); brightness: a raw level 0..max_brightness.
     void setBrightness(const QString &subsystem, const QString &name, uint brightness);
@@ -32,6 +36,7 @@ public:
     void lock();
 
 Q_SIGNALS:
+    void availabilityChanged(bool available);
     // reason: one short line for the person, logind's own words where it
     // gave some.
     void brightnessRefused(const QString &reason);
@@ -45,9 +50,11 @@ private:
         uint brightness = 0;
     };
 
+    void setAvailable(bool available);
     void send(const QString &subsystem, const QString &name, uint brightness);
     void brightnessAnswered(QDBusPendingCallWatcher *call, const QString &subsystem,
                             const QString &name);
 
     QHash<QString, Device> m_devices; // by subsystem and name
+    bool m_available = false;
 };

@@ -112,8 +112,8 @@ void SessionInhibitions::confirmCaller(const QString &caller)
     QDBusConnectionInterface *bus = m_bus.interface();
     if (!bus)
         return;
-    auto *watcher = new QDBusPendingCallWatcher(
-            bus->asyncCall(SessionInhibitWire::nameHasOwnerMethod, caller), this);
+    auto *watcher =
+            new QDBusPendingCallWatcher(bus->asyncCall(DBusWire::nameHasOwnerMethod, caller), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, caller](QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();

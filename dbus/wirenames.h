@@ -12,6 +12,8 @@ constexpr QLatin1String getMethod("Get");
 constexpr QLatin1String getAllMethod("GetAll");
 constexpr QLatin1String setMethod("Set");
 constexpr QLatin1String propertiesChangedSignal("PropertiesChanged");
+// The bus daemon's own.
+constexpr QLatin1String nameHasOwnerMethod("NameHasOwner");
 
 // Errors, after this prefix.
 constexpr QLatin1String errorPrefix("org.freedesktop.DBus.Error.");
@@ -214,5 +216,4 @@ constexpr QLatin1String inhibitMethod("Inhibit");
 constexpr QLatin1String unInhibitMethod("UnInhibit");
 constexpr QLatin1String hasInhibitMethod("HasInhibit");
 constexpr QLatin1String hasInhibitChangedSignal("HasInhibitChanged");
-constexpr QLatin1String nameHasOwnerMethod("NameHasOwner");
 } // namespace SessionInhibitWire
