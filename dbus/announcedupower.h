@@ -19,6 +19,8 @@ public:
     // logind decides; asked only when an action is due.
     SleepSupport sleepSupport() override { return readSleepSupport(); }
     qlonglong secondsToEmpty(const QString &path) override;
+    // One GetAll, then its PropertiesChanged.
+    void followManager() override;
 
 private slots:
     void propertiesChanged(const QString &interface, const QVariantMap &changed,

@@ -5,6 +5,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <malloc.h>
 #include <utility>
@@ -112,6 +113,44 @@ qlonglong PolledUPower::secondsToEmpty(const QString &path)
 {
     const QString name = timeToEmptyProperty;
     return DeviceProperties(path, {{name, readProperty(path, name)}}).seconds(name);
+}
+
+void PolledUPower::followManager()
+{
+    readManager(lidIsPresentProperty, [this] {
+        if (!manager.value(lidIsPresentProperty).toBool())
+            return;
+        QDBusConnection::systemBus().connect(service, UPowerWire::path, interface, changedSignal,
+                                             this, SLOT(managerSaidChanged()));
+        managerSaidChanged();
+    });
+}
+
+void PolledUPower::managerSaidChanged()
+{
+    readManager(lidIsClosedProperty);
+}
+
+// One of the daemon's own values, without waiting; told by managerChanged().
+void PolledUPower::readManager(const QString &name, const std::function<void()> &then)
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+            service, UPowerWire::path, DBusWire::propertiesInterface, DBusWire::getMethod);
+    get << QString(interface) << name;
+    auto *call = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(get), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this,
+            [this, name, then](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                const QDBusMessage reply = call->reply();
+                if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+                    return;
+                manager.insert(
+                        name,
+                        qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant());
+                emit managerChanged();
+                if (then)
+                    then();
+            });
 }
 
 // A burst of signals that queue up before the program gets to them costs

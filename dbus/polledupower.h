@@ -2,6 +2,8 @@
 
 #include "upowerdevices.h"
 
+#include <functional>
+
 class QDBusMessage;
 
 // UPower before 0.99, whose devices only say "Changed" and must be asked
@@ -25,15 +27,21 @@ public:
     qlonglong secondsToEmpty(const QString &path) override;
     // Once after each Changed: the monitor's run never reads them.
     void readDetails(const QString &path) override;
+    // Whether there is a lid, once; if there is, whether it is closed
+    // after each Changed of the daemon. OnBattery is not read: it would be
+    // a read more on every run.
+    void followManager() override;
 
 protected:
     void follow(const QString &path) override;
 
 private slots:
     void changed(const QDBusMessage &message);
+    void managerSaidChanged();
     void refreshPages();
 
 private:
+    void readManager(const QString &name, const std::function<void()> &then = {});
     QVariantMap readForMonitor(const QString &path) const;
     QVariantMap readForPage(const QString &path) const;
 

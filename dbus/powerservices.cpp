@@ -51,7 +51,9 @@ void PowerServices::load()
     connect(generation, &UPowerDevices::deviceChanged, this, &PowerServices::deviceChanged);
     connect(generation, &UPowerDevices::deviceRemoved, this, &PowerServices::deviceRemoved);
     connect(generation, &UPowerDevices::valuesOutdated, this, &PowerServices::valuesOutdated);
+    connect(generation, &UPowerDevices::managerChanged, this, &PowerServices::managerChanged);
     generation->load();
+    generation->followManager();
 }
 
 // On today's stack logind says when the machine wakes up.
@@ -113,6 +115,29 @@ QList<DeviceProperties> PowerServices::deviceBatteries() const
             batteries.append(device);
     }
     return batteries;
+}
+
+std::optional<bool> PowerServices::managerFlag(const QString &name) const
+{
+    const QVariant value = generation ? generation->managerValues().value(name) : QVariant();
+    if (value.userType() != QMetaType::Bool)
+        return std::nullopt;
+    return value.toBool();
+}
+
+std::optional<bool> PowerServices::onBattery() const
+{
+    return managerFlag(UPowerWire::onBatteryProperty);
+}
+
+std::optional<bool> PowerServices::hasLid() const
+{
+    return managerFlag(UPowerWire::lidIsPresentProperty);
+}
+
+std::optional<bool> PowerServices::isLidClosed() const
+{
+    return managerFlag(UPowerWire::lidIsClosedProperty);
 }
 
 bool PowerServices::followsDeviceBattery(const QString &path) const

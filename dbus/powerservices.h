@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <optional>
 
 class UPowerDevices;
 
@@ -34,6 +35,14 @@ public:
     QList<DeviceProperties> deviceBatteries() const;
     bool followsDeviceBattery(const QString &path) const;
 
+    // Whether the machine runs on its batteries, as the daemon says; none
+    // where it does not tell (the older daemon is not asked).
+    std::optional<bool> onBattery() const;
+    // Whether the machine has a lid, and whether it is closed; a value of
+    // another type than the daemon declares reads as none.
+    std::optional<bool> hasLid() const;
+    std::optional<bool> isLidClosed() const;
+
     // Reads what a run of the power monitor decides on: on the older
     // daemon the device list and each device's charge and state, and what
     // the machine can do; on today's, nothing. After a restart of the
@@ -61,6 +70,8 @@ signals:
     // What a run reads may differ from what the last one read, though no
     // device said so (the older daemon announces nothing).
     void valuesOutdated();
+    // One of the daemon's own values above changed.
+    void managerChanged();
     // The daemon has a new owner; the next refresh reads its devices.
     void restarted();
     // After a restart, the devices have been read anew: devices() may hold
@@ -77,6 +88,7 @@ private slots:
 private:
     bool readAnnouncesChanges() const;
     bool followsDeviceBatteries() const;
+    std::optional<bool> managerFlag(const QString &name) const;
     void followLogind();
 
     UPowerDevices *generation = nullptr;

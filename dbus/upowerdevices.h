@@ -45,6 +45,12 @@ public:
     // are not announced.
     virtual void readDetails(const QString &path) { Q_UNUSED(path) }
 
+    // The daemon's own values (OnBattery, LidIsPresent, LidIsClosed), as
+    // far as this generation tells them; read without waiting once the
+    // devices are loaded, then followed.
+    virtual void followManager() = 0;
+    QVariantMap managerValues() const { return manager; }
+
 signals:
     // A device announced while running has been read.
     void deviceAdded(const QString &path);
@@ -53,6 +59,8 @@ signals:
     // What a run reads may differ from what the last one read, though no
     // device said so.
     void valuesOutdated();
+    // Some of managerValues() changed.
+    void managerChanged();
 
 protected:
     // Called once per device when its first values arrive.
@@ -63,6 +71,7 @@ protected:
     // deviceChanged() when they are in.
     void reread(const QString &path);
     QMap<QString, DeviceProperties> devices;
+    QVariantMap manager;
 
 private slots:
     void announcedAdded(const QDBusObjectPath &path);

@@ -43,6 +43,9 @@ constexpr QLatin1String deviceRemovedSignal("DeviceRemoved");
 constexpr QLatin1String daemonVersionProperty("DaemonVersion");
 constexpr QLatin1String canHibernateProperty("CanHibernate");
 constexpr QLatin1String canSuspendProperty("CanSuspend");
+constexpr QLatin1String onBatteryProperty("OnBattery");
+constexpr QLatin1String lidIsPresentProperty("LidIsPresent");
+constexpr QLatin1String lidIsClosedProperty("LidIsClosed");
 
 // A device's methods, signals and properties.
 constexpr QLatin1String getHistoryMethod("GetHistory");
