@@ -42,4 +42,29 @@ QString historySpan()
     return QStringLiteral("Control/History/span");
 }
 
+QString lidOnBattery()
+{
+    return QStringLiteral("Control/Lid/Battery");
+}
+
+QString lidOnLinePower()
+{
+    return QStringLiteral("Control/Lid/LinePower");
+}
+
+QString lidDocked()
+{
+    return QStringLiteral("Control/Lid/Docked");
+}
+
+QString powerKey()
+{
+    return QStringLiteral("Control/Keys/Power");
+}
+
+QString suspendKey()
+{
+    return QStringLiteral("Control/Keys/Suspend");
+}
+
 } // namespace SettingsKeys

@@ -21,6 +21,15 @@ QString scheduleTime(const QString &action);
 // The span of the battery page's charge history, in seconds.
 QString historySpan();
 
+// What the lid does when it closes on battery, on line power and with
+// another screen connected, and what the power and suspend keys do: each
+// a LidKeys::identifier(); none stored means "system".
+QString lidOnBattery();
+QString lidOnLinePower();
+QString lidDocked();
+QString powerKey();
+QString suspendKey();
+
 constexpr int defaultCriticalChargeLevel = 10;
 inline QString defaultCriticalAction()
 {
@@ -29,6 +38,11 @@ inline QString defaultCriticalAction()
 constexpr bool defaultScheduleEnabled = false;
 constexpr bool defaultWarnWhenLow = true;
 constexpr int defaultHistorySpan = 24 * 3600;
+
+inline QString defaultLidOrKey()
+{
+    return QStringLiteral("system");
+}
 
 // The action identifier that means "do nothing".
 inline QString nothingAction()
