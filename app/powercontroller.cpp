@@ -3,6 +3,7 @@
 #include "brightnesscontrol.h"
 #include "chargehistory.h"
 #include "displayserver.h"
+#include "lidkeyscontrol.h"
 #include "logindsession.h"
 #include "monitorclock.h"
 #include "poweractions.h"
@@ -55,6 +56,9 @@ PowerController::PowerController(QObject *parent)
 
     connect(history, &ChargeHistory::loaded, this, &PowerController::historyLoaded);
     connect(history, &ChargeHistory::failed, this, &PowerController::historyUnavailable);
+
+    lidKeys = new LidKeysControl(this, services);
+    connect(lidKeys, &LidKeysControl::warning, this, &PowerController::warning);
 }
 
 PowerController::~PowerController() = default;

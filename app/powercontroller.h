@@ -10,6 +10,7 @@
 
 class BrightnessControl;
 class ChargeHistory;
+class LidKeysControl;
 class DisplayServer;
 class LogindSession;
 class MonitorClock;
@@ -59,6 +60,10 @@ public:
     // The program's own session in logind.
     LogindSession *session() const { return loginSession; }
     BrightnessControl *brightness() const { return lights; }
+    // The lid and the power and suspend keys.
+    LidKeysControl *lidAndKeys() const { return lidKeys; }
+    // Whether the machine ran on its batteries at the last tick.
+    bool isOnBattery() const { return discharging; }
 
     // The actions the machine offered when the devices were read.
     QMap<QString, QString> offeredActions() const { return offered; }
@@ -113,6 +118,7 @@ private:
     DisplayServer *displayServer;
     LogindSession *loginSession;
     BrightnessControl *lights;
+    LidKeysControl *lidKeys;
     const Clock machineClock;
     const Clock *clock = &machineClock;
     PowerMonitor monitor;

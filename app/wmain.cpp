@@ -1,8 +1,11 @@
 #include "wmain.h"
 
 #include "devicespage.h"
+#include "lidcontrolwidget.h"
+#include "lidkeyscontrol.h"
 #include "powercontroller.h"
 #include "powericon.h"
+#include "powerkeydialog.h"
 #include "powerprofilemenu.h"
 #include "wbattery.h"
 #include "wcontrol.h"
@@ -44,6 +47,13 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
                     tr("Settings"));
 
+    LidKeysControl *lidKeys = power->lidAndKeys();
+    LidControlWidget *lidPage = control->lidAndKeysPage();
+    connect(lidPage, &LidControlWidget::changed, lidKeys, &LidKeysControl::apply);
+    connect(lidKeys, &LidKeysControl::offerChanged, lidPage,
+            [lidPage, lidKeys] { lidPage->setOffer(lidKeys->offer()); });
+    connect(lidKeys, &LidKeysControl::askRequested, this, &WMain::askForPowerAction);
+
     load();
 
     power->start();
@@ -70,6 +80,7 @@ void WMain::load()
     }
     // The batteries that decide for the machine get a critical action.
     control->load(registered, power->offeredActions());
+    control->lidAndKeysPage()->setOffer(power->lidAndKeys()->offer());
     for (const QString &path : power->devices())
         followDeviceBattery(path);
     showPageForRegistry();
@@ -190,4 +201,17 @@ void WMain::closeEvent(QCloseEvent *event)
 void WMain::showLinePower(bool discharging)
 {
     trayIcon->showMessage(discharging ? tr("Power is down") : tr("Power is up"), discharging);
+}
+
+void WMain::askForPowerAction()
+{
+    if (!powerKeyDialog) {
+        powerKeyDialog = new PowerKeyDialog(LidKeys::askedChoices(power->offeredActions()), this);
+        powerKeyDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(powerKeyDialog, &PowerKeyDialog::chosen, power->lidAndKeys(),
+                &LidKeysControl::carryOut);
+    }
+    powerKeyDialog->show();
+    powerKeyDialog->raise();
+    powerKeyDialog->activateWindow();
 }

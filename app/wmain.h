@@ -4,10 +4,12 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 
 class DeviceProperties;
 class DevicesPage;
 class PowerController;
+class PowerKeyDialog;
 class WBattery;
 class WControl;
 class WindowTray;
@@ -39,6 +41,8 @@ private slots:
     void deviceRemoved(const QString &path);
     void followReloadedDevices();
     void showLinePower(bool discharging);
+    // The power key is set to "Ask": one dialog, brought to the front.
+    void askForPowerAction();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -56,4 +60,5 @@ private:
     WControl *control;
     DevicesPage *devicesPage;
     QMap<QString, WBattery *> batteries;
+    QPointer<PowerKeyDialog> powerKeyDialog;
 };

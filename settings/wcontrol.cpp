@@ -2,6 +2,7 @@
 
 #include "batterycontrolwidget.h"
 #include "devicecontrolwidget.h"
+#include "lidcontrolwidget.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
 
@@ -23,6 +24,8 @@ WControl::WControl(QWidget *parent) : QWidget(parent)
 
     tabs->addTab(batteryPage, QIcon::fromTheme(QStringLiteral("battery")), tr("Battery"));
     tabs->addTab(schedulingPage, QIcon::fromTheme(QStringLiteral("korganizer")), tr("Scheduling"));
+    lidPage = new LidControlWidget(this);
+    tabs->addTab(lidPage, tr("Lid and keys"));
 }
 
 void WControl::load(const QList<DeviceProperties> &batteries, const QMap<QString, QString> &actions)

@@ -6,12 +6,14 @@
 #include <QWidget>
 
 class DeviceControlWidget;
+class LidControlWidget;
 class QGroupBox;
 class QTabWidget;
 
 // The "Settings" tab: a "Battery" page with a row per battery of the
 // machine present at start-up and a "Scheduling" page with a row per
 // offered power action.
+// A "Lid and keys" page follows (LidControlWidget).
 class WControl : public QWidget
 {
     Q_OBJECT
@@ -26,6 +28,8 @@ public:
     // path with their names: a "Warn when low" row for each, in a group
     // shown while there are any.
     void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
+    // The "Lid and keys" page.
+    LidControlWidget *lidAndKeysPage() const { return lidPage; }
 
 private:
     void makeDeviceGroup();
@@ -33,6 +37,7 @@ private:
     QTabWidget *tabs;
     QWidget *batteryPage;
     QWidget *schedulingPage;
+    LidControlWidget *lidPage;
     QGroupBox *deviceGroup = nullptr;
     QWidget *deviceRowsPage = nullptr;
     QMap<QString, DeviceControlWidget *> deviceRows;
