@@ -175,16 +175,25 @@ class TodaysStack(unittest.TestCase):
         w.wait_until(lambda: 'Another program holds the power key, so the system keeps it.'
                      in shown_labels(root), 10, what='the page to say who holds the key')
 
-    def test_unreadable_choices_and_a_flapping_lid_do_no_wrong(self):
+    def test_lid_of_the_wrong_type_or_flapping_is_acted_on_once_it_rests(self):
+        self.start(battery='suspend')
+        self.wait_for_inhibitors(LID)
+        self.upower.set_lid(dbus.String('yes'))
+        self.upower.flap_lid(100)
+        quiet_while_settling()
+        self.assertEqual(self.logind.requests(), [])
+        self.upower.set_lid(True)
+        self.assertEqual(self.wait_for_requests(), ['Suspend'])
+        quiet_while_settling()
+        self.assertEqual(self.logind.requests(), ['Suspend'])
+        self.assertTrue(self.program.running())
+
+    def test_unreadable_choices_are_left_to_the_system(self):
         self.start(handling={'HandleLidSwitch': 'hibernate'}, battery=w.ini_escaped('suspend '),
                    line_power='nothing', docked='suspend, shutdown', power='reboot',
                    suspend='ask')
         self.wait_for_inhibitors(LID)
         w.xdotool('key', 'XF86PowerOff', 'XF86Sleep')
-        self.upower.set_lid(dbus.String('yes'))
-        self.upower.flap_lid(100)
-        quiet_while_settling()
-        self.assertEqual(self.logind.requests(), [])
         # Unreadable on battery: logind's own handling.
         self.upower.set_lid(True)
         self.assertEqual(self.wait_for_requests(), ['Hibernate'])
