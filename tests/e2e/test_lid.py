@@ -90,12 +90,20 @@ class TodaysStack(unittest.TestCase):
         os.kill(self.program.pid, signal.SIGKILL)
         self.wait_for_inhibitors()
 
+    def test_lid_locks_the_session(self):
+        self.start(battery='lock')
+        self.wait_for_inhibitors(LID)
+        self.upower.set_lid(True)
+        self.assertEqual(self.wait_for_requests(), ['Lock'])
+
     def test_another_screen_with_the_default_does_nothing(self):
         self.start(battery='suspend')
         self.wait_for_inhibitors(LID)
         xrandr = ['xrandr', '--setmonitor', 'wex-lid-second', '640/100x480/100+1280+0', 'none']
         subprocess.run(xrandr, check=True)
-        self.addCleanup(subprocess.run, ['xrandr', '--delmonitor', 'wex-lid-second'])
+        # Gone already unless the test failed half way.
+        self.addCleanup(subprocess.run, ['xrandr', '--delmonitor', 'wex-lid-second'],
+                        stderr=subprocess.DEVNULL)
         asked = self.logind.manager_reads()
         self.upower.set_lid(True)
         # Docked and left to the system: the program asks logind, whose
@@ -179,6 +187,7 @@ class TodaysStack(unittest.TestCase):
         self.start(battery='suspend')
         self.wait_for_inhibitors(LID)
         self.upower.set_lid(dbus.String('yes'))
+        quiet_while_settling()
         self.upower.flap_lid(100)
         quiet_while_settling()
         self.assertEqual(self.logind.requests(), [])
@@ -234,11 +243,12 @@ class OlderStack(unittest.TestCase):
         w.wait_until(lambda: upower.manager_reads('LidIsClosed') == 1,
                      what='the program to read the lid')
 
+        # A run of the monitor after each: whatever the program would make of
+        # the change, it has made by the run after the next.
         w.xdotool('key', 'XF86PowerOff')
         upower.set_manager(LidIsClosed=dbus.String('yes'))
+        upower.wait_for_monitor_run()
         upower.flap_lid(100)
-        # Two runs of the monitor: whatever the program would make of
-        # those, it has made by the second.
         upower.wait_for_monitor_run()
         reads = upower.manager_reads('LidIsClosed')
         upower.wait_for_monitor_run()
