@@ -87,16 +87,16 @@ void LidControlWidget::setOffer(const LidKeys::Offer &offer)
         return;
     for (Row &row : rows) {
         if (!row.key)
-            show(row, offer.lid, QString());
+            showRow(row, offer.lid, QString());
         else if (*row.key == LidKeys::Key::Power)
-            show(row, offer.powerKey, offer.powerKeyNote);
+            showRow(row, offer.powerKey, offer.powerKeyNote);
         else
-            show(row, offer.suspendKey, offer.suspendKeyNote);
+            showRow(row, offer.suspendKey, offer.suspendKeyNote);
     }
     setNote(lidNote, offer.lidNote);
 }
 
-void LidControlWidget::show(Row &row, const QList<LidKeys::Choice> &choices, const QString &note)
+void LidControlWidget::showRow(Row &row, const QList<LidKeys::Choice> &choices, const QString &note)
 {
     const QSignalBlocker quiet(row.list);
     row.list->clear();

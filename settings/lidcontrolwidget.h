@@ -46,7 +46,7 @@ private:
     void build();
     void addRow(QFormLayout *form, const QString &label, const QString &settingsKey,
                 std::optional<LidKeys::Key> key, bool withNote);
-    void show(Row &row, const QList<LidKeys::Choice> &choices, const QString &note);
+    void showRow(Row &row, const QList<LidKeys::Choice> &choices, const QString &note);
     void store(const Row &row);
 
     LidKeys::Offer offered;

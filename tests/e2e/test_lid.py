@@ -60,6 +60,9 @@ class TodaysStack(unittest.TestCase):
     '''UPower 0.99 and logind: each test starts the program afresh.'''
 
     def start(self, on_battery=True, handling=None, refuse=False, **choices):
+        # A tray host and a notification daemon, which receives the messages.
+        self.desktop = w.Desktop()
+        self.addCleanup(self.desktop.stop)
         self.upower = w.AnnouncingUPower(on_battery=on_battery)
         self.addCleanup(self.upower.stop)
         self.upower.add_battery(discharging=on_battery)
@@ -89,6 +92,18 @@ class TodaysStack(unittest.TestCase):
         self.assertEqual(self.wait_for_requests(), ['Suspend'])
         os.kill(self.program.pid, signal.SIGKILL)
         self.wait_for_inhibitors()
+
+    def test_refused_suspend_is_told_once(self):
+        self.start(battery='suspend')
+        self.logind.mock().AddMethod(w.Logind.MANAGER, 'Suspend', 'b', '',
+                                     'raise dbus.exceptions.DBusException("Not now", '
+                                     'name="org.freedesktop.DBus.Error.AccessDenied")')
+        self.wait_for_inhibitors(LID)
+        self.upower.set_lid(True)
+        told = 'Power manager|Suspend was refused: Not now.'
+        w.wait_until(lambda: told in self.desktop.messages(), what='the refusal to be told')
+        quiet_while_settling()
+        self.assertEqual(self.desktop.messages().count(told), 1)
 
     def test_lid_locks_the_session(self):
         self.start(battery='lock')
@@ -121,7 +136,17 @@ class TodaysStack(unittest.TestCase):
     def test_choices_back_to_the_system_give_everything_back(self):
         self.start(battery='suspend', power='suspend')
         self.wait_for_inhibitors(LID, POWER_KEY)
-        # Edited outside the program, as a person might.
+        # On the page, by pointer: the lists top down are the lid's three
+        # and the two keys'.
+        root = open_lid_page(self.program)
+        lists = root.find_all(role='combo box', showing=True)
+        self.assertEqual([box.name() for box in lists],
+                         ['Suspend', 'Let the system decide', 'Let the system decide',
+                          'Suspend', 'Let the system decide'])
+        lists[3].choose('Let the system decide')
+        self.wait_for_inhibitors(LID)
+        self.assertEqual(w.read_settings().get(KEYS['power']), 'system')
+        # The settings file edited outside the program.
         choose(battery='system')
         self.wait_for_inhibitors()
 
