@@ -269,8 +269,12 @@ QString LidKeys::keptNote(Key key, KeptBy keeper, const QString &reason)
         return power ? tr("The system keeps the power key: %1.").arg(reason)
                      : tr("The system keeps the suspend key: %1.").arg(reason);
     case KeptBy::AnotherProgram:
-        return power ? tr("Another program holds the power key, so the system keeps it.")
-                     : tr("Another program holds the suspend key, so the system keeps it.");
+        // The display server does not say which: the key may also be
+        // missing from the keyboard's map.
+        return power ? tr("Another program holds the power key, or no key sends it: the system "
+                          "keeps it.")
+                     : tr("Another program holds the suspend key, or no key sends it: the "
+                          "system keeps it.");
     case KeptBy::Logind:
         return power ? tr("logind keeps the power key: %1.").arg(reason)
                      : tr("logind keeps the suspend key: %1.").arg(reason);

@@ -47,7 +47,7 @@ public:
     // Why a key the person gave the program stays with the system.
     enum class KeptBy {
         Display, // the display server cannot give the program keys
-        AnotherProgram, // another program holds the key's grab
+        AnotherProgram, // another program holds the key's grab, or no key sends it
         Logind, // logind refused the inhibitor
     };
 
