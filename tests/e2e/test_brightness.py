@@ -172,6 +172,8 @@ class Lights(unittest.TestCase):
         self.assertEqual(self.screen_calls(), [STEPS[60], STEPS[70], STEPS[80], STEPS[30]])
 
     def test_5_the_command_asks_the_running_instance(self):
+        w.wait_until(lambda: not other_windows(self.program, self.window), 5,
+                     what='the last indicator to go')
         command = w.Program('--brightness', 'down', env=self.env)
         self.assertEqual(command.wait(10), 0, command.output())
         self.wait_for_screen_calls([STEPS[60], STEPS[70], STEPS[80], STEPS[30], STEPS[20]])
@@ -223,7 +225,7 @@ class Refused(unittest.TestCase):
         for presses in (1, 2, 3):
             press('XF86MonBrightnessDown')
             w.wait_until(lambda: len(self.lights.logind_calls()) == presses, 5,
-                         what='call %d (have %s)' % (presses, self.lights.logind_calls()))
+                         what='call %d (have %d)' % (presses, len(self.lights.logind_calls())))
         time.sleep(QUIET_SECONDS)
         # Each press asked once; nothing was asked again on its own.
         self.assertEqual(self.lights.logind_calls(), [['backlight', PANEL, STEPS[70]]] * 3)
