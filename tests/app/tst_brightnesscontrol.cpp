@@ -206,9 +206,9 @@ void TestBrightnessControl::aRefusalIsToldOnceUntilALevelGoesThrough()
              QStringLiteral("The screen's brightness could not be changed: Session is not in "
                             "foreground, refusing."));
     // Each press stepped from the device's level, which kept still.
-    QCOMPARE(logindCalls(), QStringList({"backlight intel_backlight 459",
-                                          "backlight intel_backlight 459",
-                                          "backlight intel_backlight 459"}));
+    QCOMPARE(logindCalls(),
+             QStringList({"backlight intel_backlight 459", "backlight intel_backlight 459",
+                          "backlight intel_backlight 459"}));
     QCOMPARE(control.screenLevel(), 600);
 
     // The session comes to the front: a level goes through, and a later
