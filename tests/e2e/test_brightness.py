@@ -222,15 +222,20 @@ class Refused(unittest.TestCase):
         return [m for m in self.desktop.messages() if 'brightness' in m]
 
     def test_a_refusal_is_told_once_and_not_retried(self):
-        for presses in (1, 2, 3):
-            press('XF86MonBrightnessDown')
-            w.wait_until(lambda: len(self.lights.logind_calls()) == presses, 5,
-                         what='call %d (have %d)' % (presses, len(self.lights.logind_calls())))
+        told = "Power manager|The screen's brightness could not be changed: " + REFUSAL
+        press('XF86MonBrightnessDown')
+        w.wait_until(lambda: self.messages() == [told], 5,
+                     what='the message (have %s)' % self.messages())
+        # Two more presses: the first is asked and refused again; the second
+        # may come while it is on its way, and then goes with it.
+        press('XF86MonBrightnessDown')
+        w.wait_until(lambda: len(self.lights.logind_calls()) >= 2, 5, what='the second call')
+        press('XF86MonBrightnessDown')
         time.sleep(QUIET_SECONDS)
-        # Each press asked once; nothing was asked again on its own.
-        self.assertEqual(self.lights.logind_calls(), [['backlight', PANEL, STEPS[70]]] * 3)
-        self.assertEqual(self.messages(), [
-            "Power manager|The screen's brightness could not be changed: " + REFUSAL])
+        # Nothing was asked again on its own, and nothing told again.
+        calls = self.lights.logind_calls()
+        self.assertIn(calls, [[['backlight', PANEL, STEPS[70]]] * count for count in (2, 3)])
+        self.assertEqual(self.messages(), [told])
         # The device kept its level, and the menu shows it.
         self.assertEqual(self.lights.attribute(PANEL, 'actual_brightness'), '600')
         self.assertEqual(self.menu.checked('Brightness'), ['80%'])
