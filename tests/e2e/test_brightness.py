@@ -30,6 +30,10 @@ KBD_PATH = '/org/freedesktop/UPower/KbdBacklight'
 KBD_IFACE = 'org.freedesktop.UPower.KbdBacklight'
 VALUE_IFACE = 'org.a11y.atspi.Value'
 REFUSAL = 'Session is not in foreground, refusing.'
+NO_LOGIND = 'It cannot be set here: no login manager (logind) runs.'
+# AT-SPI's states of a widget that takes input.
+STATE_ENABLED = 8
+STATE_SENSITIVE = 24
 # The screen's steps on a panel of 937 levels, by their percentages.
 STEPS = {10: 9, 20: 37, 30: 84, 40: 150, 50: 234, 60: 337, 70: 459, 80: 600, 90: 759, 100: 937}
 STEP_TEXTS = ['%d%%' % percent for percent in sorted(STEPS)]
@@ -134,6 +138,8 @@ class Lights(unittest.TestCase):
                                                     showing=True), 5, what='the screen slider')[0]
         keyboard = root.find_all(role='slider', name='Keyboard light', showing=True)[0]
         w.wait_until(lambda: slider_value(screen) == 80, 5, what='the slider at 80')
+        self.assertIn(STATE_ENABLED, screen.states())
+        self.assertFalse(root.find_all(name=NO_LOGIND, showing=True))
         # The firmware, brightnessctl or another program: udev tells.
         self.lights.change_level(PANEL, 759)
         w.wait_until(lambda: slider_value(screen) == 90, 5,
@@ -250,6 +256,39 @@ class Refused(unittest.TestCase):
         self.assertEqual(len(self.lights.logind_calls()), calls)
         self.assertTrue(self.program.running())
         self.assertNotIn('BadAccess', self.program.output())
+
+
+class WithoutLogind(unittest.TestCase):
+    '''The older stack: UPower 0.9 and no logind to set the screen's level.'''
+
+    def test_the_level_shows_but_cannot_be_set(self):
+        lights = SimulatedLights()
+        desktop = w.Desktop()
+        upower = w.UPower()
+        try:
+            lights.add_backlight(PANEL, 937, 600)
+            program = w.Program(env=lights.environment(w.binary()))
+            program.window()
+            root = program.accessible()
+            root.find_all(role='page tab', name='Brightness', showing=True)[0].click()
+            screen = w.wait_until(lambda: root.find_all(role='slider', name='Screen brightness',
+                                                        showing=True), 5,
+                                  what='the screen slider')[0]
+            w.wait_until(lambda: slider_value(screen) == 80, 5, what='the slider at 80')
+            self.assertFalse({STATE_ENABLED, STATE_SENSITIVE} & screen.states())
+            self.assertTrue(root.find_all(role='label', name=NO_LOGIND, showing=True))
+            # The menu shows the steps, greyed, the level's checked.
+            item = w.wait_until(desktop.window_items, 10, what="the window's tray item")[0]
+            menu = Menu(item)
+            steps = menu.find('Brightness')[3]
+            self.assertEqual([entry[0] for entry in steps], STEP_TEXTS)
+            self.assertFalse(any(entry[2].get('enabled', True) for entry in steps))
+            self.assertEqual(menu.checked('Brightness'), ['80%'])
+        finally:
+            w.stop_process(program.process)
+            upower.stop()
+            desktop.stop()
+            lights.stop()
 
 
 class TheCommandAlone(unittest.TestCase):
