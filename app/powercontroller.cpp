@@ -24,7 +24,8 @@ PowerController::PowerController(QObject *parent)
       history(new ChargeHistory(this)),
       monitorClock(new MonitorClock(PowerMonitor::interval, this)),
       wallClock(new WallClockWatch(this)), displayServer(new DisplayServer(this)),
-      loginSession(new LogindSession(this)), lights(new BrightnessControl(loginSession, this))
+      loginSession(new LogindSession(this)),
+      lights(new BrightnessControl(loginSession, displayServer->globalKeys(), this))
 {
     connect(monitorClock, &MonitorClock::tick, this, &PowerController::tick);
     connect(storeWatch, &SettingsStoreWatch::changed, this, &PowerController::inputsChanged);

@@ -3,8 +3,10 @@
 #include <QSystemTrayIcon>
 #include <optional>
 
+class BrightnessControl;
 class PowerProfiles;
 class QAction;
+class QMenu;
 
 // The window's own tray icon: the "power" image, or a warning sign while
 // line power is down, and the program's messages under one title. A click
@@ -26,8 +28,10 @@ public:
     void showDeviceCharges(const QStringList &lines);
 
     // The context menu: "Show window", the profiles while the daemon offers
-    // some, and exit. Refused switches of the profile are told as messages.
-    void offerMenu(QAction *exit, PowerProfiles *profiles);
+    // some, the screen's and the keyboard light's steps while there are such
+    // lights, and exit. Refused switches of the profile and levels that
+    // could not be set are told as messages.
+    void offerMenu(QAction *exit, PowerProfiles *profiles, BrightnessControl *lights);
     // For a program in the background: a click on the window's tray icon
     // while the window is in front hides it again, as closing does.
     void setHidesOnClick(bool hides);
@@ -41,6 +45,7 @@ public slots:
 
 private:
     QWidget *window() const;
+    void offerBrightness(QMenu *menu, BrightnessControl *lights);
     QString forHost(const QString &text);
 
     QString messageTitle;

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QMap>
 
+class BrightnessPage;
+class BrightnessPopup;
 class DeviceProperties;
 class DevicesPage;
 class PowerController;
@@ -48,6 +50,8 @@ private:
     void removeBattery(const QString &path);
     void showPageForRegistry();
     void followDeviceBattery(const QString &path);
+    void followBrightness();
+    BrightnessPopup *brightnessPopup();
 
     bool keepRunning = false;
     PowerController *power;
@@ -55,5 +59,8 @@ private:
     Ui::WMain ui;
     WControl *control;
     DevicesPage *devicesPage;
+    BrightnessPage *brightnessPage;
+    // Made with the first brightness key.
+    BrightnessPopup *popup = nullptr;
     QMap<QString, WBattery *> batteries;
 };

@@ -37,6 +37,9 @@ public:
 
 Q_SIGNALS:
     void availabilityChanged(bool available);
+    // logind took a level: the device's own change follows (for a screen,
+    // udev's event).
+    void brightnessSet(const QString &subsystem, const QString &name, uint brightness);
     // reason: one short line for the person, logind's own words where it
     // gave some.
     void brightnessRefused(const QString &reason);
@@ -53,7 +56,7 @@ private:
     void setAvailable(bool available);
     void send(const QString &subsystem, const QString &name, uint brightness);
     void brightnessAnswered(QDBusPendingCallWatcher *call, const QString &subsystem,
-                            const QString &name);
+                            const QString &name, uint brightness);
 
     QHash<QString, Device> m_devices; // by subsystem and name
     bool m_available = false;
