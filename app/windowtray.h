@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <optional>
 
@@ -24,6 +25,8 @@ public:
     // The batteries of the machine's devices, a line each under the title,
     // the first few of them.
     void showDeviceCharges(const QStringList &lines);
+    // Who keeps the machine awake, a line each, above the devices.
+    void showKeptAwakeBy(const QStringList &lines);
 
     // The context menu: "Show window", the profiles while the daemon offers
     // some, and exit. Refused switches of the profile are told as messages.
@@ -31,6 +34,8 @@ public:
     // For a program in the background: a click on the window's tray icon
     // while the window is in front hides it again, as closing does.
     void setHidesOnClick(bool hides);
+    // A checkable entry above "Exit"; called after offerMenu().
+    void offerKeepAwake(QAction *keepAwake);
 
 public slots:
     void showWindow();
@@ -42,6 +47,7 @@ public slots:
 private:
     QWidget *window() const;
     QString forHost(const QString &text);
+    void showToolTip();
 
     QString messageTitle;
     QIcon powerIcon;
@@ -50,4 +56,6 @@ private:
     // Whether the tray host reads messages and tooltips as markup; asked
     // when the first is shown.
     std::optional<bool> hostReadsMarkup;
+    QStringList deviceLines;
+    QStringList keeperLines;
 };

@@ -48,6 +48,7 @@ private:
     void removeBattery(const QString &path);
     void showPageForRegistry();
     void followDeviceBattery(const QString &path);
+    void offerKeepAwake();
 
     bool keepRunning = false;
     PowerController *power;
