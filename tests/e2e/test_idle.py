@@ -237,8 +237,7 @@ class OnLinePower(IdleCase):
 
 class KeepAwake(IdleCase):
     def test_keep_awake_holds_a_logind_inhibitor_that_ends_with_the_program(self):
-        idle_settings(Battery_SleepAfter=SLEEP_AFTER)
-        touch()
+        idle_settings()
         self.start()
         item = w.wait_until(self.desktop.window_items, 10, what="the window's tray item")[0]
         menu = Menu(item)
@@ -249,8 +248,22 @@ class KeepAwake(IdleCase):
         w.wait_until(lambda: int(menu.find('Keep awake')[2].get('toggle-state', 0)) == 1, 5,
                      what='the check mark')
         self.assertIn('Kept awake from the tray menu', self.window_tool_tip())
+
+        # Sleep chosen while it is kept awake: the edit counts at once.
+        asked = self.logind.method_names().count('ListInhibitors')  # by this test
+        idle_settings(Battery_SleepAfter=SLEEP_AFTER)
         touch()
         self.assert_no_sleep_for(NEVER)
+        # Its own inhibitor is known without asking logind, which would
+        # not list it as another's.
+        self.assertEqual(self.logind.method_names().count('ListInhibitors'), asked)
+        # Unchecked: the sleep that was held up comes.
+        menu.click('Keep awake')
+        self.wait_for_sleep('Suspend once no longer kept awake')
+        self.assertNotIn(mine, listed_inhibitors())
+
+        menu.click('Keep awake')
+        w.wait_until(lambda: mine in listed_inhibitors(), 10, what='the inhibitor again')
         self.program.process.send_signal(signal.SIGKILL)
         self.program.process.wait()
         w.wait_until(lambda: listed_inhibitors() == [], 10, what='the inhibitor to end')
