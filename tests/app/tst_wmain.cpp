@@ -99,9 +99,11 @@ void TestWMain::trayIconBeforeFirstTick()
     const QMenu *menu = trays.first()->contextMenu();
     QVERIFY(menu);
     const QList<QAction *> entries = menu->actions();
-    QCOMPARE(entries.size(), 4);
+    QCOMPARE(entries.size(), 5);
     QCOMPARE(entries.first()->text(), QStringLiteral("Show window"));
     QVERIFY(entries.at(1)->menu() && !entries.at(1)->isVisible());
+    QCOMPARE(entries.at(2)->text(), QStringLiteral("Keep awake"));
+    QVERIFY(entries.at(2)->isCheckable() && !entries.at(2)->isChecked());
     auto *fileExit = w.findChild<QAction *>(QStringLiteral("aExit"));
     QCOMPARE(entries.last()->text(), fileExit->text());
     QSignalSpy exits(fileExit, &QAction::triggered);
