@@ -182,6 +182,25 @@ class Sleep(IdleCase):
         self.wait_for_sleep('Suspend once the pointer rests')
         self.assertGreaterEqual(time.monotonic() - last_input, SLEEP_AFTER)
 
+    def test_a_refusal_is_told_once_while_the_person_is_away(self):
+        self.upower.mock().AddMethod(
+            w.UPOWER, 'Suspend', '', '',
+            "raise dbus.exceptions.DBusException('Not allowed', "
+            "name='org.freedesktop.DBus.Error.AccessDenied')")
+        touch()
+        self.start()
+        message = 'Power manager|Suspend when idle was refused: Not allowed.'
+        w.wait_until(lambda: message in self.desktop.messages(), 4 * SLEEP_AFTER,
+                     what='the refusal (have %s)' % self.desktop.messages())
+        # Asked again while the person stays away, told once.
+        w.wait_until(lambda: len(self.sleep_requests()) >= 3, 6 * SLEEP_AFTER,
+                     what='Suspend asked again')
+        self.assertEqual(self.desktop.messages().count(message), 1)
+        # Back, and away again: told again.
+        touch()
+        w.wait_until(lambda: self.desktop.messages().count(message) == 2, 4 * SLEEP_AFTER,
+                     what='the refusal told again')
+
     def assert_held_until_the_holder_leaves(self, kind):
         touch()
         self.start()
