@@ -11,6 +11,7 @@
 class BrightnessControl;
 class ChargeHistory;
 class DisplayServer;
+class IdleControl;
 class LogindSession;
 class MonitorClock;
 class PowerProfiles;
@@ -59,6 +60,8 @@ public:
     // The program's own session in logind.
     LogindSession *session() const { return loginSession; }
     BrightnessControl *brightness() const { return lights; }
+    // What happens while the person is away, and what keeps the machine awake.
+    IdleControl *idle() const { return idleControl; }
 
     // The actions the machine offered when the devices were read.
     QMap<QString, QString> offeredActions() const { return offered; }
@@ -113,6 +116,7 @@ private:
     DisplayServer *displayServer;
     LogindSession *loginSession;
     BrightnessControl *lights;
+    IdleControl *idleControl;
     const Clock machineClock;
     const Clock *clock = &machineClock;
     PowerMonitor monitor;

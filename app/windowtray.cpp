@@ -166,14 +166,38 @@ void WindowTray::toggleWindow(bool showsClicked)
 
 void WindowTray::showDeviceCharges(const QStringList &lines)
 {
+    deviceLines = lines;
+    showToolTip();
+}
+
+void WindowTray::showKeptAwakeBy(const QStringList &lines)
+{
+    keeperLines = lines;
+    showToolTip();
+}
+
+void WindowTray::showToolTip()
+{
     // Set only when it changes: each time the tray host is sent it anew,
     // and the devices' values change every half minute without this.
     QStringList shown{window()->windowTitle()};
-    shown += lines.mid(0, tooltipDevices);
-    const int more = int(lines.size()) - tooltipDevices;
+    shown += keeperLines;
+    shown += deviceLines.mid(0, tooltipDevices);
+    const int more = int(deviceLines.size()) - tooltipDevices;
     if (more > 0)
         shown << tr("and %n more", nullptr, more);
     const QString text = forHost(shown.join(QLatin1Char('\n')));
     if (text != toolTip())
         setToolTip(text);
+}
+
+void WindowTray::offerKeepAwake(QAction *keepAwake)
+{
+    QMenu *menu = contextMenu();
+    if (!menu)
+        return;
+    // Above the separator before "Exit".
+    const QList<QAction *> entries = menu->actions();
+    QAction *before = entries.size() >= 2 ? entries.at(entries.size() - 2) : nullptr;
+    menu->insertAction(before, keepAwake);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <optional>
 
@@ -26,6 +27,8 @@ public:
     // The batteries of the machine's devices, a line each under the title,
     // the first few of them.
     void showDeviceCharges(const QStringList &lines);
+    // Who keeps the machine awake, a line each, above the devices.
+    void showKeptAwakeBy(const QStringList &lines);
 
     // The context menu: "Show window", the profiles while the daemon offers
     // some, the screen's and the keyboard light's steps while there are such
@@ -35,6 +38,8 @@ public:
     // For a program in the background: a click on the window's tray icon
     // while the window is in front hides it again, as closing does.
     void setHidesOnClick(bool hides);
+    // A checkable entry above "Exit"; called after offerMenu().
+    void offerKeepAwake(QAction *keepAwake);
 
 public slots:
     void showWindow();
@@ -47,6 +52,7 @@ private:
     QWidget *window() const;
     void offerBrightness(QMenu *menu, BrightnessControl *lights);
     QString forHost(const QString &text);
+    void showToolTip();
 
     QString messageTitle;
     QIcon powerIcon;
@@ -55,4 +61,6 @@ private:
     // Whether the tray host reads messages and tooltips as markup; asked
     // when the first is shown.
     std::optional<bool> hostReadsMarkup;
+    QStringList deviceLines;
+    QStringList keeperLines;
 };

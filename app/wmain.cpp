@@ -4,6 +4,8 @@
 #include "brightnesspage.h"
 #include "brightnesspopup.h"
 #include "devicespage.h"
+#include "idlecontrol.h"
+#include "idlepage.h"
 #include "powercontroller.h"
 #include "powericon.h"
 #include "powerprofilemenu.h"
@@ -31,6 +33,7 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
     // menu shows the same ones.
     menuBar()->addMenu(new PowerProfileMenu(power->profiles(), this));
     trayIcon->offerMenu(ui.aExit, power->profiles(), power->brightness());
+    offerKeepAwake();
     menuBar()->addMenu(new WexHelpMenu(this));
 
     connect(power, &PowerController::deviceAdded, this, &WMain::deviceAdded);
@@ -47,6 +50,14 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
     brightnessPage = new BrightnessPage(ui.tabs);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
                     tr("Settings"));
+    IdleControl *idle = power->idle();
+    auto showIdleAvailability = [this, idle] {
+        control->idlePage()->setUnavailable(idle->idleUnavailableReason(),
+                                            idle->dimUnavailableReason(),
+                                            idle->screenOffUnavailableReason());
+    };
+    showIdleAvailability();
+    connect(idle, &IdleControl::availabilityChanged, this, showIdleAvailability);
 
     load();
     // After the batteries' tabs.
@@ -205,6 +216,19 @@ void WMain::followReloadedDevices()
             registerBattery(device);
     }
     showPageForRegistry();
+}
+
+// A checkable entry of the tray's menu: a logind inhibitor of the
+// program's own while checked.
+void WMain::offerKeepAwake()
+{
+    auto *keepAwake = new QAction(tr("Keep awake"), this);
+    keepAwake->setCheckable(true);
+    IdleControl *idle = power->idle();
+    connect(keepAwake, &QAction::toggled, idle, &IdleControl::setKeptAwake);
+    connect(idle, &IdleControl::keptAwakeChanged, keepAwake, &QAction::setChecked);
+    connect(idle, &IdleControl::keptAwakeByChanged, trayIcon, &WindowTray::showKeptAwakeBy);
+    trayIcon->offerKeepAwake(keepAwake);
 }
 
 void WMain::keepRunningWhenClosed()

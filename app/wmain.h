@@ -52,6 +52,7 @@ private:
     void followDeviceBattery(const QString &path);
     void followBrightness();
     BrightnessPopup *brightnessPopup();
+    void offerKeepAwake();
 
     bool keepRunning = false;
     PowerController *power;

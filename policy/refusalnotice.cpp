@@ -49,7 +49,7 @@ std::optional<QString> RefusalNotice::observeSchedule(const QString &action, qin
     return tr("%1, as scheduled, was refused: %2.").arg(powerActionName(action), reason(*refusal));
 }
 
-QString RefusalNotice::reason(const PowerRefusal &refusal) const
+QString RefusalNotice::reason(const PowerRefusal &refusal)
 {
     if (refusal.inhibitors.isEmpty())
         return ForeignText::reason(refusal.error);

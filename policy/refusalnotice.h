@@ -30,9 +30,10 @@ public:
     // The run is over: refusals that nobody asks for any more are dropped.
     void runDone() { pending.clear(); }
 
-private:
-    QString reason(const PowerRefusal &refusal) const;
+    // Why, in a few words: who holds logind's block, or the error's text.
+    static QString reason(const PowerRefusal &refusal);
 
+private:
     QHash<QString, PowerRefusal> pending; // by action
     QSet<QString> toldBatteries;
     QHash<QString, qint64> toldSchedules; // when, on the wall clock

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class DeviceControlWidget;
+class IdlePage;
 class QGroupBox;
 class QTabWidget;
 
@@ -26,6 +27,8 @@ public:
     // path with their names: a "Warn when low" row for each, in a group
     // shown while there are any.
     void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
+    // The "When idle" page.
+    IdlePage *idlePage() const { return idle; }
 
 private:
     void makeDeviceGroup();
@@ -33,6 +36,7 @@ private:
     QTabWidget *tabs;
     QWidget *batteryPage;
     QWidget *schedulingPage;
+    IdlePage *idle;
     QGroupBox *deviceGroup = nullptr;
     QWidget *deviceRowsPage = nullptr;
     QMap<QString, DeviceControlWidget *> deviceRows;

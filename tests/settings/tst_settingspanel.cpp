@@ -286,9 +286,10 @@ void TestSettingsPanel::rowsFollowEnumerationAndCatalogue()
     WMain w;
     const WControl &panel = *w.findChild<WControl *>();
     auto *tabs = panel.findChild<QTabWidget *>();
-    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Battery"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Scheduling"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("When idle"));
 
     QStringList labels;
     for (auto *row : panel.findChildren<BatteryControlWidget *>())
