@@ -1,12 +1,15 @@
 #include "brightnesscontrol.h"
 
+#include "brightnesskeys.h"
+#include "brightnessrequest.h"
+#include "foreigntext.h"
 #include "keyboardbacklight.h"
 #include "logindsession.h"
 #include "screenbacklight.h"
 
 #include <utility>
 
-BrightnessControl::BrightnessControl(LogindSession *session, QObject *parent)
+BrightnessControl::BrightnessControl(LogindSession *session, GlobalKeys *keys, QObject *parent)
     : QObject(parent), session(session), screen(new ScreenBacklight(this)),
       keyboard(new KeyboardBacklight(this))
 {
@@ -14,17 +17,22 @@ BrightnessControl::BrightnessControl(LogindSession *session, QObject *parent)
     connect(screen, &ScreenBacklight::brightnessChanged, this,
             &BrightnessControl::screenLevelChanged);
     connect(session, &LogindSession::brightnessRefused, this, &BrightnessControl::screenRefused);
+    connect(session, &LogindSession::brightnessSet, this, [this](const QString &subsystem) {
+        if (subsystem == ScreenBacklight::subsystem())
+            screenRefusalTold = false;
+    });
     connect(session, &LogindSession::availabilityChanged, this, &BrightnessControl::screenChanged);
     connect(keyboard, &KeyboardBacklight::presenceChanged, this,
             &BrightnessControl::keyboardPresenceChanged);
-    connect(keyboard, &KeyboardBacklight::brightnessChanged, this, [this] {
-        askedKeyboard = -1;
-        refusalTold = false;
-        emit keyboardChanged();
-    });
-    connect(keyboard, &KeyboardBacklight::refused, this, &BrightnessControl::tellRefusal);
+    connect(keyboard, &KeyboardBacklight::brightnessChanged, this,
+            &BrightnessControl::keyboardLevelChanged);
+    connect(keyboard, &KeyboardBacklight::refused, this, &BrightnessControl::keyboardRefused);
     screenStepList = BrightnessSteps::forScreen(screen->maxBrightness());
+    if (keys)
+        this->keys = new BrightnessKeys(keys, this);
 }
+
+BrightnessControl::~BrightnessControl() = default;
 
 bool BrightnessControl::canSetScreen() const
 {
@@ -56,29 +64,37 @@ int BrightnessControl::keyboardLevel() const
     return keyboard->brightness();
 }
 
+// Asked of logind even while it is not known to run: it may not have been
+// found yet, and a stack without it answers at once, which is told.
 void BrightnessControl::setScreenLevel(int raw)
 {
-    if (!canSetScreen() || raw < 0 || raw > screen->maxBrightness() || raw == screenBase())
+    if (!hasScreen() || raw < 0 || raw > screen->maxBrightness() || raw == screenBase())
         return;
     askedScreen = raw;
     session->setBrightness(ScreenBacklight::subsystem(), screen->name(), uint(raw));
 }
 
+void BrightnessControl::setScreenPercent(int percent)
+{
+    setScreenLevel(screenStepList.rawForPercent(percent));
+}
+
 void BrightnessControl::screenUp()
 {
     setScreenLevel(screenStepList.rawUp(screenBase()));
-    emit screenStepped(screenStepList.percentAt(screenBase()));
+    showScreenStep();
 }
 
 void BrightnessControl::screenDown()
 {
     setScreenLevel(screenStepList.rawDown(screenBase()));
-    emit screenStepped(screenStepList.percentAt(screenBase()));
+    showScreenStep();
 }
 
-void BrightnessControl::setScreenPercent(int percent)
+void BrightnessControl::carryOut(const BrightnessRequest &request)
 {
-    setScreenLevel(screenStepList.rawForPercent(percent));
+    setScreenLevel(request.target(screenStepList, screenBase()));
+    showScreenStep();
 }
 
 void BrightnessControl::setKeyboardLevel(int level)
@@ -92,13 +108,13 @@ void BrightnessControl::setKeyboardLevel(int level)
 void BrightnessControl::keyboardUp()
 {
     setKeyboardLevel(keyboardStepList.rawUp(keyboardBase()));
-    emit keyboardStepped(keyboardBase(), keyboard->maxBrightness());
+    showKeyboardStep();
 }
 
 void BrightnessControl::keyboardDown()
 {
     setKeyboardLevel(keyboardStepList.rawDown(keyboardBase()));
-    emit keyboardStepped(keyboardBase(), keyboard->maxBrightness());
+    showKeyboardStep();
 }
 
 void BrightnessControl::toggleKeyboard()
@@ -110,7 +126,22 @@ void BrightnessControl::toggleKeyboard()
     } else {
         setKeyboardLevel(keyboardBeforeOff > 0 ? keyboardBeforeOff : keyboard->maxBrightness());
     }
-    emit keyboardStepped(keyboardBase(), keyboard->maxBrightness());
+    showKeyboardStep();
+}
+
+// A level that cannot be read (garbage in sysfs) shows nothing.
+void BrightnessControl::showScreenStep()
+{
+    const int percent = screenStepList.percentAt(screenBase());
+    if (percent >= 0)
+        emit screenStepped(percent);
+}
+
+void BrightnessControl::showKeyboardStep()
+{
+    const int percent = keyboardStepList.percentAt(keyboardBase());
+    if (percent >= 0)
+        emit keyboardStepped(percent);
 }
 
 int BrightnessControl::screenBase() const
@@ -133,26 +164,40 @@ void BrightnessControl::screenDeviceChanged()
 void BrightnessControl::screenLevelChanged()
 {
     askedScreen = -1;
-    refusalTold = false;
     emit screenChanged();
 }
 
 void BrightnessControl::screenRefused(const QString &reason)
 {
     askedScreen = -1;
-    tellRefusal(reason);
+    // A slider or menu that moved on its own shows the device's level again.
+    emit screenChanged();
+    if (!std::exchange(screenRefusalTold, true))
+        emit refused(tr("The screen's brightness could not be changed: %1").arg(reason));
 }
 
 void BrightnessControl::keyboardPresenceChanged()
 {
     keyboardStepList = BrightnessSteps::forKeyboard(keyboard->maxBrightness());
     askedKeyboard = -1;
+    keyboardBeforeOff = -1;
     emit keyboardChanged();
 }
 
-void BrightnessControl::tellRefusal(const QString &reason)
+void BrightnessControl::keyboardLevelChanged()
 {
-    if (std::exchange(refusalTold, true))
-        return;
-    emit refused(reason);
+    // The daemon took a level of ours: a refusal may be told again.
+    if (keyboard->brightness() == askedKeyboard)
+        keyboardRefusalTold = false;
+    askedKeyboard = -1;
+    emit keyboardChanged();
+}
+
+void BrightnessControl::keyboardRefused(const QString &reason)
+{
+    askedKeyboard = -1;
+    emit keyboardChanged();
+    if (!std::exchange(keyboardRefusalTold, true))
+        emit refused(
+                tr("The keyboard light could not be changed: %1").arg(ForeignText::reason(reason)));
 }

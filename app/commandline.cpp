@@ -33,7 +33,13 @@ CommandLine::CommandLine(const QStringList &arguments)
                       "without options shows the window, and closing the window hides it "
                       "again.")),
       helpOption(shortAndLong("h", "help"), tr("Show this help and exit.")),
-      versionOption(shortAndLong("v", "version"), tr("Show the version and exit."))
+      versionOption(shortAndLong("v", "version"), tr("Show the version and exit.")),
+      brightnessOption(QStringLiteral("brightness"),
+                       tr("Set the screen's brightness one step up or down, or to a percentage "
+                          "such as 40%, and exit: for keys that the desktop binds to commands "
+                          "(on Wayland). The running instance does it and shows the new level; "
+                          "without one it is set at once."),
+                       tr("up|down|N%"))
 {
     // Qt's options start with one dash ("-platform offscreen"), ours read
     // alike with one or two.
@@ -45,6 +51,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     parser.addOption(hiddenOption);
     parser.addOption(helpOption);
     parser.addOption(versionOption);
+    parser.addOption(brightnessOption);
     addQtOptions();
 
     if (!parser.parse(arguments)) {
@@ -57,6 +64,16 @@ CommandLine::CommandLine(const QStringList &arguments)
         asked = ShowHelp;
     } else if (parser.isSet(versionOption)) {
         asked = ShowVersion;
+    } else if (parser.isSet(brightnessOption)) {
+        const QString value = parser.value(brightnessOption);
+        brightnessRequest = BrightnessRequest::parse(value);
+        if (brightnessRequest.isValid()) {
+            asked = SetBrightness;
+        } else {
+            mistake = tr("Invalid brightness '%1': give up, down or a percentage such as 40%.")
+                              .arg(value);
+            asked = Mistake;
+        }
     }
 }
 
@@ -109,6 +126,7 @@ int CommandLine::answer() const
         print(stderr, tr("%1: %2\nTry '%1 --help' for the options.\n").arg(programName(), mistake));
         return usageError;
     case Start:
+    case SetBrightness:
         break;
     }
     return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brightnessrequest.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -14,12 +16,14 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum Request { Start, ShowHelp, ShowVersion, Mistake };
+    enum Request { Start, ShowHelp, ShowVersion, SetBrightness, Mistake };
 
     explicit CommandLine(const QStringList &arguments);
 
     Request request() const { return asked; }
     bool hidden() const;
+    // What --brightness asks for (with SetBrightness).
+    BrightnessRequest brightness() const { return brightnessRequest; }
 
     // Prints the help or the version on standard output, or the mistake on
     // standard error, and returns the exit status that goes with it.
@@ -27,15 +31,19 @@ public:
 
     // Why a start with --hidden shows its window after all.
     static QString noTrayText();
+    // The name the program was started by, to begin its lines on standard
+    // error with.
+    static QString programName();
 
 private:
     void addQtOptions();
-    static QString programName();
 
     QCommandLineParser parser;
     QCommandLineOption hiddenOption;
     QCommandLineOption helpOption;
     QCommandLineOption versionOption;
+    QCommandLineOption brightnessOption;
+    BrightnessRequest brightnessRequest;
     QString mistake;
     Request asked = Start;
 };

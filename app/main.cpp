@@ -1,4 +1,7 @@
+#include "brightnesscommand.h"
+#include "brightnesscontrol.h"
 #include "commandline.h"
+#include "powercontroller.h"
 #include "qtsingleapplication.h"
 #include "translations.h"
 #include "version.h"
@@ -17,6 +20,9 @@ int main(int argc, char *argv[])
         QCoreApplication reader(argc, argv);
         Translations::install();
         const CommandLine options(QCoreApplication::arguments());
+        // A brightness key bound to a command needs no display either.
+        if (options.request() == CommandLine::SetBrightness)
+            return BrightnessCommand::run(options.brightness());
         if (options.request() != CommandLine::Start)
             return options.answer();
         startHidden = options.hidden();
@@ -42,10 +48,20 @@ int main(int argc, char *argv[])
     wexInit(WEX_POWER_VERSION, description.constData());
 
     WMain window;
-    app.setActivationWindow(&window, true);
-    // Raising alone does not bring back a window that was never shown or
-    // was closed into the background.
-    QObject::connect(&app, &QtSingleApplication::messageReceived, &window, &QWidget::show);
+    app.setActivationWindow(&window, false);
+    QObject::connect(&app, &QtSingleApplication::messageReceived, &window,
+                     [&app, &window](const QString &message) {
+                         const BrightnessRequest brightness =
+                                 BrightnessRequest::fromMessage(message);
+                         if (brightness.isValid()) {
+                             window.controller()->brightness()->carryOut(brightness);
+                             return;
+                         }
+                         // Raising alone does not bring back a window that was
+                         // never shown or was closed into the background.
+                         window.show();
+                         app.activateWindow();
+                     });
 
     // With nowhere to show the tray icons, a program without a window
     // would look dead.

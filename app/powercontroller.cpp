@@ -3,6 +3,7 @@
 #include "brightnesscontrol.h"
 #include "chargehistory.h"
 #include "displayserver.h"
+#include "idlecontrol.h"
 #include "lidkeyscontrol.h"
 #include "logindsession.h"
 #include "monitorclock.h"
@@ -25,7 +26,9 @@ PowerController::PowerController(QObject *parent)
       history(new ChargeHistory(this)),
       monitorClock(new MonitorClock(PowerMonitor::interval, this)),
       wallClock(new WallClockWatch(this)), displayServer(new DisplayServer(this)),
-      loginSession(new LogindSession(this)), lights(new BrightnessControl(loginSession, this))
+      loginSession(new LogindSession(this)),
+      lights(new BrightnessControl(loginSession, displayServer->globalKeys(), this)),
+      idleControl(new IdleControl(this, services))
 {
     connect(monitorClock, &MonitorClock::tick, this, &PowerController::tick);
     connect(storeWatch, &SettingsStoreWatch::changed, this, &PowerController::inputsChanged);
@@ -54,6 +57,9 @@ PowerController::PowerController(QObject *parent)
         inputsChanged();
     });
 
+    connect(storeWatch, &SettingsStoreWatch::changed, idleControl, &IdleControl::settingsEdited);
+    connect(idleControl, &IdleControl::warning, this, &PowerController::warning);
+
     connect(history, &ChargeHistory::loaded, this, &PowerController::historyLoaded);
     connect(history, &ChargeHistory::failed, this, &PowerController::historyUnavailable);
 
@@ -77,6 +83,7 @@ void PowerController::load()
 void PowerController::start()
 {
     monitorClock->start();
+    idleControl->start();
 }
 
 void PowerController::stop()

@@ -12,6 +12,7 @@ class BrightnessControl;
 class ChargeHistory;
 class LidKeysControl;
 class DisplayServer;
+class IdleControl;
 class LogindSession;
 class MonitorClock;
 class PowerProfiles;
@@ -60,6 +61,8 @@ public:
     // The program's own session in logind.
     LogindSession *session() const { return loginSession; }
     BrightnessControl *brightness() const { return lights; }
+    // What happens while the person is away, and what keeps the machine awake.
+    IdleControl *idle() const { return idleControl; }
     // The lid and the power and suspend keys.
     LidKeysControl *lidAndKeys() const { return lidKeys; }
     // Whether the machine ran on its batteries at the last tick.
@@ -118,6 +121,7 @@ private:
     DisplayServer *displayServer;
     LogindSession *loginSession;
     BrightnessControl *lights;
+    IdleControl *idleControl;
     LidKeysControl *lidKeys;
     const Clock machineClock;
     const Clock *clock = &machineClock;

@@ -1,5 +1,7 @@
 #include "windowtray.h"
 
+#include "brightnesscontrol.h"
+#include "brightnessmenu.h"
 #include "powerprofilemenu.h"
 #include "powerprofiles.h"
 #include "statusnotifierhost.h"
@@ -88,7 +90,7 @@ void WindowTray::showMessage(const QString &message, bool warning)
                                  messageDuration);
 }
 
-void WindowTray::offerMenu(QAction *exit, PowerProfiles *profiles)
+void WindowTray::offerMenu(QAction *exit, PowerProfiles *profiles, BrightnessControl *lights)
 {
     // Owned by the window: the tray icon does not own its menu. Built once;
     // the profile entries follow the daemon inside their own menu.
@@ -97,6 +99,7 @@ void WindowTray::offerMenu(QAction *exit, PowerProfiles *profiles)
     // Before the menu is handed over, so that a StatusNotifier host gets the
     // profiles as a submenu too.
     menu->addMenu(new PowerProfileMenu(profiles, menu));
+    offerBrightness(menu, lights);
     menu->addSeparator();
     // An entry of its own: an action in two menus is told to accessibility
     // tools as an entry of the first, where it is hidden and placed there.
@@ -108,6 +111,28 @@ void WindowTray::offerMenu(QAction *exit, PowerProfiles *profiles)
                                     .arg(PowerProfileMenu::profileName(profile), reason),
                             true);
             });
+}
+
+void WindowTray::offerBrightness(QMenu *menu, BrightnessControl *lights)
+{
+    auto *screen = new BrightnessMenu(tr("Brightness"), menu);
+    auto *keyboard = new BrightnessMenu(tr("Keyboard light"), menu);
+    menu->addMenu(screen);
+    menu->addMenu(keyboard);
+    const auto showScreen = [screen, lights] {
+        screen->showLight(lights->screenSteps(), lights->screenLevel(), lights->canSetScreen());
+    };
+    const auto showKeyboard = [keyboard, lights] {
+        keyboard->showLight(lights->keyboardSteps(), lights->keyboardLevel(), true);
+    };
+    showScreen();
+    showKeyboard();
+    connect(lights, &BrightnessControl::screenChanged, screen, showScreen);
+    connect(lights, &BrightnessControl::keyboardChanged, keyboard, showKeyboard);
+    connect(screen, &BrightnessMenu::chosen, lights, &BrightnessControl::setScreenLevel);
+    connect(keyboard, &BrightnessMenu::chosen, lights, &BrightnessControl::setKeyboardLevel);
+    connect(lights, &BrightnessControl::refused, this,
+            [this](const QString &message) { showMessage(message, true); });
 }
 
 void WindowTray::setHidesOnClick(bool hides)
@@ -141,14 +166,38 @@ void WindowTray::toggleWindow(bool showsClicked)
 
 void WindowTray::showDeviceCharges(const QStringList &lines)
 {
+    deviceLines = lines;
+    showToolTip();
+}
+
+void WindowTray::showKeptAwakeBy(const QStringList &lines)
+{
+    keeperLines = lines;
+    showToolTip();
+}
+
+void WindowTray::showToolTip()
+{
     // Set only when it changes: each time the tray host is sent it anew,
     // and the devices' values change every half minute without this.
     QStringList shown{window()->windowTitle()};
-    shown += lines.mid(0, tooltipDevices);
-    const int more = int(lines.size()) - tooltipDevices;
+    shown += keeperLines;
+    shown += deviceLines.mid(0, tooltipDevices);
+    const int more = int(deviceLines.size()) - tooltipDevices;
     if (more > 0)
         shown << tr("and %n more", nullptr, more);
     const QString text = forHost(shown.join(QLatin1Char('\n')));
     if (text != toolTip())
         setToolTip(text);
+}
+
+void WindowTray::offerKeepAwake(QAction *keepAwake)
+{
+    QMenu *menu = contextMenu();
+    if (!menu)
+        return;
+    // Above the separator before "Exit".
+    const QList<QAction *> entries = menu->actions();
+    QAction *before = entries.size() >= 2 ? entries.at(entries.size() - 2) : nullptr;
+    menu->insertAction(before, keepAwake);
 }

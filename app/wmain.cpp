@@ -1,6 +1,11 @@
 #include "wmain.h"
 
+#include "brightnesscontrol.h"
+#include "brightnesspage.h"
+#include "brightnesspopup.h"
 #include "devicespage.h"
+#include "idlecontrol.h"
+#include "idlepage.h"
 #include "lidcontrolwidget.h"
 #include "lidkeyscontrol.h"
 #include "powercontroller.h"
@@ -30,7 +35,8 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
     // Shown only while a power-profiles daemon offers profiles; the tray's
     // menu shows the same ones.
     menuBar()->addMenu(new PowerProfileMenu(power->profiles(), this));
-    trayIcon->offerMenu(ui.aExit, power->profiles());
+    trayIcon->offerMenu(ui.aExit, power->profiles(), power->brightness());
+    offerKeepAwake();
     menuBar()->addMenu(new WexHelpMenu(this));
 
     connect(power, &PowerController::deviceAdded, this, &WMain::deviceAdded);
@@ -44,8 +50,17 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
 
     control = new WControl(this);
     devicesPage = new DevicesPage(ui.tabs);
+    brightnessPage = new BrightnessPage(ui.tabs);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
                     tr("Settings"));
+    IdleControl *idle = power->idle();
+    auto showIdleAvailability = [this, idle] {
+        control->idlePage()->setUnavailable(idle->idleUnavailableReason(),
+                                            idle->dimUnavailableReason(),
+                                            idle->screenOffUnavailableReason());
+    };
+    showIdleAvailability();
+    connect(idle, &IdleControl::availabilityChanged, this, showIdleAvailability);
 
     LidKeysControl *lidKeys = power->lidAndKeys();
     LidControlWidget *lidPage = control->lidAndKeysPage();
@@ -55,6 +70,8 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
     connect(lidKeys, &LidKeysControl::askRequested, this, &WMain::askForPowerAction);
 
     load();
+    // After the batteries' tabs.
+    followBrightness();
 
     power->start();
 
@@ -115,7 +132,8 @@ void WMain::removeBattery(const QString &path)
 
 void WMain::showPageForRegistry()
 {
-    ui.stack->setCurrentIndex(batteries.isEmpty() && devicesPage->isEmpty() ? 0 : 1);
+    ui.stack->setCurrentIndex(
+            batteries.isEmpty() && devicesPage->isEmpty() && brightnessPage->isEmpty() ? 0 : 1);
 }
 
 // The batteries of the machine's devices are shown where their values are
@@ -128,6 +146,41 @@ void WMain::followDeviceBattery(const QString &path)
         showPageForRegistry();
     }
     trayIcon->showDeviceCharges(devicesPage->chargeLines());
+}
+
+// The lights' levels, on their page and, after a key or a command, in the
+// indicator.
+void WMain::followBrightness()
+{
+    BrightnessControl *lights = power->brightness();
+    const auto showScreen = [this, lights] {
+        brightnessPage->showScreen(lights->screenSteps(), lights->screenLevel(),
+                                   lights->canSetScreen());
+        showPageForRegistry();
+    };
+    const auto showKeyboard = [this, lights] {
+        brightnessPage->showKeyboard(lights->keyboardSteps(), lights->keyboardLevel());
+        showPageForRegistry();
+    };
+    showScreen();
+    showKeyboard();
+    connect(lights, &BrightnessControl::screenChanged, brightnessPage, showScreen);
+    connect(lights, &BrightnessControl::keyboardChanged, brightnessPage, showKeyboard);
+    connect(brightnessPage, &BrightnessPage::screenChosen, lights,
+            &BrightnessControl::setScreenLevel);
+    connect(brightnessPage, &BrightnessPage::keyboardChosen, lights,
+            &BrightnessControl::setKeyboardLevel);
+    connect(lights, &BrightnessControl::screenStepped, this,
+            [this](int percent) { brightnessPopup()->showScreen(percent); });
+    connect(lights, &BrightnessControl::keyboardStepped, this,
+            [this](int percent) { brightnessPopup()->showKeyboard(percent); });
+}
+
+BrightnessPopup *WMain::brightnessPopup()
+{
+    if (!popup)
+        popup = new BrightnessPopup(this);
+    return popup;
 }
 
 void WMain::deviceAdded(const QString &path)
@@ -174,6 +227,19 @@ void WMain::followReloadedDevices()
             registerBattery(device);
     }
     showPageForRegistry();
+}
+
+// A checkable entry of the tray's menu: a logind inhibitor of the
+// program's own while checked.
+void WMain::offerKeepAwake()
+{
+    auto *keepAwake = new QAction(tr("Keep awake"), this);
+    keepAwake->setCheckable(true);
+    IdleControl *idle = power->idle();
+    connect(keepAwake, &QAction::toggled, idle, &IdleControl::setKeptAwake);
+    connect(idle, &IdleControl::keptAwakeChanged, keepAwake, &QAction::setChecked);
+    connect(idle, &IdleControl::keptAwakeByChanged, trayIcon, &WindowTray::showKeptAwakeBy);
+    trayIcon->offerKeepAwake(keepAwake);
 }
 
 void WMain::keepRunningWhenClosed()

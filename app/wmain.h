@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QPointer>
 
+class BrightnessPage;
+class BrightnessPopup;
 class DeviceProperties;
 class DevicesPage;
 class PowerController;
@@ -52,6 +54,9 @@ private:
     void removeBattery(const QString &path);
     void showPageForRegistry();
     void followDeviceBattery(const QString &path);
+    void followBrightness();
+    BrightnessPopup *brightnessPopup();
+    void offerKeepAwake();
 
     bool keepRunning = false;
     PowerController *power;
@@ -59,6 +64,9 @@ private:
     Ui::WMain ui;
     WControl *control;
     DevicesPage *devicesPage;
+    BrightnessPage *brightnessPage;
+    // Made with the first brightness key.
+    BrightnessPopup *popup = nullptr;
     QMap<QString, WBattery *> batteries;
     QPointer<PowerKeyDialog> powerKeyDialog;
 };

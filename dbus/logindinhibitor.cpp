@@ -49,7 +49,9 @@ void LogindInhibitor::acquire()
     QDBusMessage call = QDBusMessage::createMethodCall(LogindWire::service, LogindWire::path,
                                                        LogindWire::managerInterface,
                                                        LogindInhibitWire::inhibitMethod);
-    call << m_what << tr("Power manager") << m_why
+    // The program's name, as logind lists it to other programs and to
+    // whoever reads systemd-inhibit --list: the same in every language.
+    call << m_what << QStringLiteral("Power manager") << m_why
          << QString(m_mode == Block ? LogindInhibitWire::blockMode : LogindInhibitWire::delayMode);
     m_pending = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call), this);
     connect(m_pending, &QDBusPendingCallWatcher::finished, this, &LogindInhibitor::answered);

@@ -101,13 +101,13 @@ void LogindSession::send(const QString &subsystem, const QString &name, uint bri
     auto *watcher = new QDBusPendingCallWatcher(
             QDBusConnection::systemBus().asyncCall(call, answerTimeout), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, subsystem, name](QDBusPendingCallWatcher *call) {
-                brightnessAnswered(call, subsystem, name);
+            [this, subsystem, name, brightness](QDBusPendingCallWatcher *call) {
+                brightnessAnswered(call, subsystem, name, brightness);
             });
 }
 
 void LogindSession::brightnessAnswered(QDBusPendingCallWatcher *call, const QString &subsystem,
-                                       const QString &name)
+                                       const QString &name, uint brightness)
 {
     call->deleteLater();
     const Device device = m_devices.take(deviceKey(subsystem, name));
@@ -116,6 +116,7 @@ void LogindSession::brightnessAnswered(QDBusPendingCallWatcher *call, const QStr
         Q_EMIT brightnessRefused(reasonOf(call->error()));
         return;
     }
+    Q_EMIT brightnessSet(subsystem, name, brightness);
     if (device.waiting)
         send(subsystem, name, device.brightness);
 }

@@ -42,6 +42,9 @@ Q_SIGNALS:
     void availabilityChanged(bool available);
     // Once, when isAvailable() is first found out, whichever the answer.
     void availabilityKnown(bool available);
+    // logind took a level: the device's own change follows (for a screen,
+    // udev's event).
+    void brightnessSet(const QString &subsystem, const QString &name, uint brightness);
     // reason: one short line for the person, logind's own words where it
     // gave some.
     void brightnessRefused(const QString &reason);
@@ -58,7 +61,7 @@ private:
     void setAvailable(bool available);
     void send(const QString &subsystem, const QString &name, uint brightness);
     void brightnessAnswered(QDBusPendingCallWatcher *call, const QString &subsystem,
-                            const QString &name);
+                            const QString &name, uint brightness);
 
     QHash<QString, Device> m_devices; // by subsystem and name
     bool m_available = false;

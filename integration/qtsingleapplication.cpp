@@ -6,8 +6,11 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QWidget>
 
+#include <cerrno>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,32 +54,55 @@ QString privateTempFolder()
     return QDir::tempPath() + QStringLiteral("/qtsingleapp-") + QString::number(::geteuid());
 }
 
-// Makes folder if need be; false when the name is taken by anything but a
-// folder of this user's alone (another user's folder, a symbolic link, a
-// folder that others may enter).
-bool makePrivateFolder(const QString &folder)
+// Whether folder is a folder of this user's alone (not another user's
+// folder, a symbolic link, a folder that others may enter).
+bool isPrivateFolder(const QString &folder)
 {
-    const QByteArray path = QFile::encodeName(folder);
-    ::mkdir(path.constData(), 0700);
     struct stat info;
-    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode)
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode)
             && info.st_uid == ::geteuid() && (info.st_mode & 07777) == 0700;
 }
 
-} // namespace
-
-QtSingleApplication::QtSingleApplication(int &argc, char **argv) : QApplication(argc, argv)
+// Makes folder if need be; false when the name is taken by anything but a
+// folder of this user's alone.
+bool makePrivateFolder(const QString &folder)
 {
-    // The same program started from two places, or by two users, must not
-    // find each other; the path goes through a hash to keep the socket path
-    // short whatever the install location.
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return isPrivateFolder(folder);
+}
+
+// One per user and per executable path. The same program started from two
+// places, or by two users, must not find each other; the path goes through
+// a hash to keep the socket path short whatever the install location.
+QString instanceId()
+{
     const QString uid = QString::number(::getuid());
     const QByteArray identity =
             QCoreApplication::applicationFilePath().toUtf8() + '\0' + uid.toLatin1();
     const QByteArray hash =
             QCryptographicHash::hash(identity, QCryptographicHash::Sha256).toHex().left(24);
-    m_id = QStringLiteral("qtsingleapp-%1-%2").arg(uid, QString::fromLatin1(hash));
+    return QStringLiteral("qtsingleapp-%1-%2").arg(uid, QString::fromLatin1(hash));
+}
 
+// Whether the lock at lockPath is held by a process that runs: QLockFile
+// writes the holder's process id and host into it, and removes it when
+// released.
+bool isHeld(const QString &lockPath)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!QLockFile(lockPath).getLockInfo(&pid, &host, &application) || pid <= 0
+        || host != QSysInfo::machineHostName())
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+} // namespace
+
+QtSingleApplication::QtSingleApplication(int &argc, char **argv)
+    : QApplication(argc, argv), m_id(instanceId())
+{
     QString folder = runtimeFolder(m_id);
     if (folder.isEmpty()) {
         folder = privateTempFolder();
@@ -144,6 +170,23 @@ void QtSingleApplication::becomePrimary()
 bool QtSingleApplication::isRunning() const
 {
     return !m_primary;
+}
+
+bool QtSingleApplication::sendToRunning(const QString &message, int timeout)
+{
+    const QString id = instanceId();
+    QString folder = runtimeFolder(id);
+    if (folder.isEmpty()) {
+        folder = privateTempFolder();
+        if (!isPrivateFolder(folder))
+            return false;
+    }
+    const QString socketPath = folder + QLatin1Char('/') + id;
+    const QString lockPath = socketPath + QStringLiteral(".lock");
+    // Whatever another user left there is no instance of this user's.
+    if (isForeign(lockPath, S_IFREG) || isForeign(socketPath, S_IFSOCK) || !isHeld(lockPath))
+        return false;
+    return sendLocalMessage(socketPath, message, QDeadlineTimer(timeout));
 }
 
 bool QtSingleApplication::sendMessage(const QString &message, int timeout)

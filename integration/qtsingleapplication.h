@@ -30,6 +30,12 @@ public:
     // (it may still be starting, so connecting is retried until then) and
     // returns whether that instance acknowledged it.
     bool sendMessage(const QString &message, int timeout = 5000);
+    // For a command that only hands a request over and must not become the
+    // first instance itself: delivers message to the instance of this
+    // user and program that runs, if one does, and returns whether it
+    // acknowledged it within timeout milliseconds. False at once when
+    // none runs. Needs only a QCoreApplication.
+    static bool sendToRunning(const QString &message, int timeout = 5000);
 
     // The window that activateWindow() brings forward; with activateOnMessage
     // every received message does so.

@@ -30,7 +30,7 @@ public:
     // The run is over: refusals that nobody asks for any more are dropped.
     void runDone() { pending.clear(); }
 
-    // Why it was refused, on one line: who is in the way, or the error.
+    // Why, in a few words: who holds logind's block, or the error's text.
     static QString reason(const PowerRefusal &refusal);
 
 private:

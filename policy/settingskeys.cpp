@@ -12,6 +12,13 @@ static QString schedulingKey(const QString &action, QLatin1String leaf)
     return QLatin1String("Control/Scheduling/") + action + QLatin1Char('/') + leaf;
 }
 
+static QString idleKey(bool onBattery, QLatin1String leaf)
+{
+    return (onBattery ? QLatin1String("Control/Idle/Battery/")
+                      : QLatin1String("Control/Idle/LinePower/"))
+            + leaf;
+}
+
 QString criticalChargeLevel(const QString &devicePath)
 {
     return batteryKey(devicePath, QLatin1String("CriticalChargeLevel"));
@@ -35,6 +42,31 @@ QString scheduleEnabled(const QString &action)
 QString scheduleTime(const QString &action)
 {
     return schedulingKey(action, QLatin1String("Time"));
+}
+
+QString idleDimAfter(bool onBattery)
+{
+    return idleKey(onBattery, QLatin1String("DimAfter"));
+}
+
+QString idleDimTo(bool onBattery)
+{
+    return idleKey(onBattery, QLatin1String("DimTo"));
+}
+
+QString idleScreenOffAfter(bool onBattery)
+{
+    return idleKey(onBattery, QLatin1String("ScreenOffAfter"));
+}
+
+QString idleSleepAfter(bool onBattery)
+{
+    return idleKey(onBattery, QLatin1String("SleepAfter"));
+}
+
+QString idleSleepAction(bool onBattery)
+{
+    return idleKey(onBattery, QLatin1String("SleepAction"));
 }
 
 QString historySpan()

@@ -44,6 +44,32 @@ inline QString defaultLidOrKey()
     return QStringLiteral("system");
 }
 
+// What happens when the person is away, separately on battery and on line
+// power: seconds of idleness (0: never), the percentage of the screen's
+// range to dim to, and the action identifier of the sleep.
+QString idleDimAfter(bool onBattery);
+QString idleDimTo(bool onBattery);
+QString idleScreenOffAfter(bool onBattery);
+QString idleSleepAfter(bool onBattery);
+QString idleSleepAction(bool onBattery);
+
+constexpr int defaultIdleDimAfter(bool onBattery)
+{
+    return onBattery ? 120 : 300;
+}
+constexpr int defaultIdleDimTo = 30;
+constexpr int defaultIdleScreenOffAfter(bool onBattery)
+{
+    return onBattery ? 300 : 600;
+}
+// Off: a program that starts suspending machines after an upgrade
+// surprises people.
+constexpr int defaultIdleSleepAfter = 0;
+inline QString defaultIdleSleepAction()
+{
+    return QStringLiteral("suspend");
+}
+
 // The action identifier that means "do nothing".
 inline QString nothingAction()
 {

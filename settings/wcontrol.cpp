@@ -2,6 +2,7 @@
 
 #include "batterycontrolwidget.h"
 #include "devicecontrolwidget.h"
+#include "idlepage.h"
 #include "lidcontrolwidget.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
@@ -18,12 +19,15 @@ WControl::WControl(QWidget *parent) : QWidget(parent)
     tabs = new QTabWidget(this);
     batteryPage = new QWidget(this);
     schedulingPage = new QWidget(this);
+    idle = new IdlePage(this);
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(tabs);
 
     tabs->addTab(batteryPage, QIcon::fromTheme(QStringLiteral("battery")), tr("Battery"));
     tabs->addTab(schedulingPage, QIcon::fromTheme(QStringLiteral("korganizer")), tr("Scheduling"));
+    tabs->addTab(idle, QIcon::fromTheme(QStringLiteral("preferences-desktop-screensaver")),
+                 tr("When idle"));
     lidPage = new LidControlWidget(this);
     tabs->addTab(lidPage, tr("Lid and keys"));
 }
@@ -40,6 +44,8 @@ void WControl::load(const QList<DeviceProperties> &batteries, const QMap<QString
         batteryLayout->addWidget(new BatteryControlWidget(battery, actions, this));
     }
     batteryLayout->addStretch(1);
+
+    idle->setActions(actions);
 
     auto *scheduleLayout = new QFormLayout(schedulingPage);
     scheduleLayout->setLabelAlignment(Qt::AlignLeft);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class DeviceControlWidget;
+class IdlePage;
 class LidControlWidget;
 class QGroupBox;
 class QTabWidget;
@@ -28,6 +29,8 @@ public:
     // path with their names: a "Warn when low" row for each, in a group
     // shown while there are any.
     void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
+    // The "When idle" page.
+    IdlePage *idlePage() const { return idle; }
     // The "Lid and keys" page.
     LidControlWidget *lidAndKeysPage() const { return lidPage; }
 
@@ -37,6 +40,7 @@ private:
     QTabWidget *tabs;
     QWidget *batteryPage;
     QWidget *schedulingPage;
+    IdlePage *idle;
     LidControlWidget *lidPage;
     QGroupBox *deviceGroup = nullptr;
     QWidget *deviceRowsPage = nullptr;

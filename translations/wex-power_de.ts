@@ -281,6 +281,30 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 hat noch %2&#xa0;%. Laden Sie es bald oder wechseln Sie die Batterie.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiteres</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>Bei %n Gerät ist der Akku fast leer: %1. Bald laden oder die Batterien wechseln.</numerusform>
+            <numerusform>Bei %n Geräten sind die Akkus fast leer: %1. Bald laden oder die Batterien wechseln.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -303,6 +327,59 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Dieser Display-Server meldet keine Leerlaufzeit</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>Auf diesem Display-Server können keine Tasten übernommen werden</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Dieser Display-Server kann den Bildschirm nicht ausschalten</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>Der X-Server ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>Unter Wayland können keine Tasten übernommen werden</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>Unter Wayland kann der Bildschirm nicht ausgeschaltet werden</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind hat keine Sperre vergeben</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind läuft nicht</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>Es läuft kein Anmeldedienst (logind).</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>Der Anmeldedienst (logind) hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>Der Anmeldedienst (logind) bietet das für diese Sitzung nicht an.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +609,25 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Der Wayland-Compositor ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Dieser Wayland-Compositor meldet keine Leerlaufzeit</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>Dieser Wayland-Compositor hat keinen Sitz, dessen Leerlaufzeit er melden könnte</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>Die Verbindung zum Wayland-Compositor ist abgebrochen</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -559,6 +655,27 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>Das Energieprofil konnte nicht zu %1 gewechselt werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Dieser X-Server meldet keine Leerlaufzeit</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Dieser X-Server kann den Bildschirm nicht ausschalten (kein DPMS)</translation>
     </message>
 </context>
 <context>

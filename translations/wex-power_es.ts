@@ -281,6 +281,30 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 está al %2&#xa0;%. Cárguelo o cambie su batería pronto.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>%n dispositivo tiene poca batería: %1. Cárguelo o cambie su batería pronto.</numerusform>
+            <numerusform>%n dispositivos tienen poca batería: %1. Cárguelos o cambie sus baterías pronto.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -303,6 +327,59 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Este servidor gráfico no informa del tiempo de inactividad</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>En este servidor gráfico no se pueden atender las teclas</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Este servidor gráfico no puede apagar la pantalla</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>No se puede acceder al servidor X</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>En Wayland no se pueden atender las teclas</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>En Wayland no se puede apagar la pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind no dio ningún bloqueo</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind no se está ejecutando</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>No se está ejecutando ningún gestor de sesiones (logind).</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>El gestor de sesiones (logind) no respondió.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>El gestor de sesiones (logind) no lo ofrece para esta sesión.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +609,25 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>No se puede acceder al compositor de Wayland</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Este compositor de Wayland no informa del tiempo de inactividad</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>Este compositor de Wayland no tiene ningún puesto del que pueda informar el tiempo de inactividad</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>Se interrumpió la conexión con el compositor de Wayland</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -559,6 +655,27 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>No se pudo cambiar el perfil de energía a %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Este servidor X no informa del tiempo de inactividad</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Este servidor X no puede apagar la pantalla (sin DPMS)</translation>
     </message>
 </context>
 <context>

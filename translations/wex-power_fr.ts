@@ -281,6 +281,30 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 est à %2&#xa0;%. Rechargez-le ou changez sa batterie bientôt.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>%n appareil est presque déchargé : %1. Rechargez-le ou changez sa pile bientôt.</numerusform>
+            <numerusform>%n appareils sont presque déchargés : %1. Rechargez-les ou changez leurs piles bientôt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -303,6 +327,59 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Ce serveur d'affichage n'indique pas le temps d'inactivité</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>Les touches ne peuvent pas être prises en charge sur ce serveur d'affichage</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Ce serveur d'affichage ne peut pas éteindre l'écran</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>Le serveur X est injoignable</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>Les touches ne peuvent pas être prises en charge sous Wayland</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>L'écran ne peut pas être éteint sous Wayland</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind n'a donné aucun verrou</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind n'est pas lancé</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>Aucun gestionnaire de sessions (logind) n'est lancé.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>Le gestionnaire de sessions (logind) n'a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>Le gestionnaire de sessions (logind) ne le propose pas pour cette session.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +609,25 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Le compositeur Wayland est injoignable</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Ce compositeur Wayland n'indique pas le temps d'inactivité</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>Ce compositeur Wayland n'a aucun poste dont il pourrait indiquer le temps d'inactivité</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>La connexion au compositeur Wayland a été rompue</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -559,6 +655,27 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>Le profil énergétique n’a pas pu passer à %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Ce serveur X n'indique pas le temps d'inactivité</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Ce serveur X ne peut pas éteindre l'écran (pas de DPMS)</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,30 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 è al %2&#xa0;%. Ricaricalo o sostituisci la batteria presto.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>%n dispositivo è quasi scarico: %1. Ricaricalo o cambia la batteria presto.</numerusform>
+            <numerusform>%n dispositivi sono quasi scarichi: %1. Ricaricali o cambia le batterie presto.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -303,6 +327,59 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Questo server grafico non segnala il tempo di inattività</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>Su questo server grafico i tasti non possono essere gestiti</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Questo server grafico non può spegnere lo schermo</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>Il server X non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>Su Wayland i tasti non possono essere gestiti</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>Su Wayland lo schermo non può essere spento</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind non ha concesso alcun blocco</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind non è in esecuzione</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>Nessun gestore delle sessioni (logind) è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>Il gestore delle sessioni (logind) non ha risposto.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>Il gestore delle sessioni (logind) non lo offre per questa sessione.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +609,25 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Il compositor Wayland non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Questo compositor Wayland non segnala il tempo di inattività</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>Questo compositor Wayland non ha una postazione di cui segnalare il tempo di inattività</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>La connessione al compositor Wayland si è interrotta</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -559,6 +655,27 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>Non è stato possibile passare al profilo energetico %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altro</numerusform>
+            <numerusform>e altri %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Questo server X non segnala il tempo di inattività</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Questo server X non può spegnere lo schermo (nessun DPMS)</translation>
     </message>
 </context>
 <context>

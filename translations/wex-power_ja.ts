@@ -278,6 +278,28 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 の残量は %2&#xa0;% です。早めに充電するか電池を交換してください。</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 ほか %n 台</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>%n 台のデバイスのバッテリー残量が少なくなっています: %1。早めに充電するか電池を交換してください。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -300,6 +322,59 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>このディスプレイサーバーはアイドル時間を通知しません</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>このディスプレイサーバーではキーを扱えません</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>このディスプレイサーバーは画面を消せません</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>X サーバーに接続できません</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>Wayland ではキーを扱えません</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>Wayland では画面を消せません</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind が抑止を与えませんでした</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind が動作していません</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>ログインマネージャー（logind）が動作していません。</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>ログインマネージャー（logind）が応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>ログインマネージャー（logind）はこのセッションにこれを提供していません。</translation>
     </message>
 </context>
 <context>
@@ -528,6 +603,25 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Wayland コンポジターに接続できません</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>この Wayland コンポジターはアイドル時間を通知しません</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>この Wayland コンポジターにはアイドル時間を通知できるシートがありません</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>Wayland コンポジターとの接続が切れました</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -555,6 +649,26 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>電源プロファイルを%1に変更できませんでした: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ほか %n 台</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>この X サーバーはアイドル時間を通知しません</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>この X サーバーは画面を消せません（DPMS がありません）</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,32 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 ma %2&#xa0;%. Wkrótce naładuj je lub wymień baterię.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 i %n inne</numerusform>
+            <numerusform>%1 i %n inne</numerusform>
+            <numerusform>%1 i %n innych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>%n urządzenie ma słabą baterię: %1. Wkrótce je naładuj lub wymień baterie.</numerusform>
+            <numerusform>%n urządzenia mają słabe baterie: %1. Wkrótce je naładuj lub wymień baterie.</numerusform>
+            <numerusform>%n urządzeń ma słabe baterie: %1. Wkrótce je naładuj lub wymień baterie.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -306,6 +332,59 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Ten serwer wyświetlania nie podaje czasu bezczynności</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>Na tym serwerze wyświetlania nie można przejąć klawiszy</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Ten serwer wyświetlania nie może wyłączyć ekranu</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>Nie można połączyć się z serwerem X</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>W Wayland nie można przejąć klawiszy</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>W Wayland nie można wyłączyć ekranu</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind nie przyznał blokady</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind nie działa</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>Nie działa żaden menedżer logowania (logind).</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>Menedżer logowania (logind) nie odpowiedział.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>Menedżer logowania (logind) nie oferuje tego dla tej sesji.</translation>
     </message>
 </context>
 <context>
@@ -536,6 +615,25 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Nie można połączyć się z kompozytorem Wayland</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Ten kompozytor Wayland nie podaje czasu bezczynności</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>Ten kompozytor Wayland nie ma stanowiska, którego czas bezczynności mógłby podać</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>Połączenie z kompozytorem Wayland zostało przerwane</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -563,6 +661,28 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>Nie udało się zmienić profilu zasilania na %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i %n inne</numerusform>
+            <numerusform>i %n inne</numerusform>
+            <numerusform>i %n innych</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Ten serwer X nie podaje czasu bezczynności</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Ten serwer X nie może wyłączyć ekranu (brak DPMS)</translation>
     </message>
 </context>
 <context>

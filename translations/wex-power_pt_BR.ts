@@ -281,6 +281,30 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 está em %2&#xa0;%. Carregue-o ou troque a bateria em breve.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>%n dispositivo está com pouca bateria: %1. Carregue-o ou troque a bateria em breve.</numerusform>
+            <numerusform>%n dispositivos estão com pouca bateria: %1. Carregue-os ou troque as baterias em breve.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -303,6 +327,59 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Este servidor gráfico não informa o tempo de inatividade</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>Neste servidor gráfico as teclas não podem ser atendidas</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Este servidor gráfico não pode desligar a tela</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>Não é possível acessar o servidor X</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>No Wayland as teclas não podem ser atendidas</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>No Wayland a tela não pode ser desligada</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>o logind não concedeu nenhum bloqueio</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>o logind não está em execução</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>Nenhum gerenciador de sessões (logind) está em execução.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>O gerenciador de sessões (logind) não respondeu.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>O gerenciador de sessões (logind) não oferece isso para esta sessão.</translation>
     </message>
 </context>
 <context>
@@ -532,6 +609,25 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Não é possível acessar o compositor Wayland</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Este compositor Wayland não informa o tempo de inatividade</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>Este compositor Wayland não tem posto cujo tempo de inatividade possa informar</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>A conexão com o compositor Wayland foi interrompida</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -559,6 +655,27 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>Não foi possível mudar o perfil de energia para %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Este servidor X não informa o tempo de inatividade</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Este servidor X não pode desligar a tela (sem DPMS)</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,32 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>Заряд %1: %2&#xa0;%. Скоро зарядите устройство или замените батарею.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>У %n устройства садится батарея: %1. Скоро зарядите их или замените батареи.</numerusform>
+            <numerusform>У %n устройств садятся батареи: %1. Скоро зарядите их или замените батареи.</numerusform>
+            <numerusform>У %n устройств садятся батареи: %1. Скоро зарядите их или замените батареи.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -306,6 +332,59 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Этот графический сервер не сообщает время бездействия</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>На этом графическом сервере нельзя перехватывать клавиши</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Этот графический сервер не может выключить экран</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>X-сервер недоступен</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>В Wayland нельзя перехватывать клавиши</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>В Wayland нельзя выключить экран</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind не выдал блокировку</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind не запущен</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>Диспетчер входа (logind) не запущен.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>Диспетчер входа (logind) не ответил.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>Диспетчер входа (logind) не предоставляет этого для данного сеанса.</translation>
     </message>
 </context>
 <context>
@@ -536,6 +615,25 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Композитор Wayland недоступен</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Этот композитор Wayland не сообщает время бездействия</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>У этого композитора Wayland нет рабочего места, время бездействия которого он мог бы сообщить</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>Соединение с композитором Wayland прервалось</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -563,6 +661,28 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>Не удалось переключить профиль питания на %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Этот X-сервер не сообщает время бездействия</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Этот X-сервер не может выключить экран (нет DPMS)</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,32 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>Заряд %1: %2&#xa0;%. Незабаром зарядіть пристрій або замініть батарею.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 і ще %n</numerusform>
+            <numerusform>%1 і ще %n</numerusform>
+            <numerusform>%1 і ще %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>У %n пристрою сідає батарея: %1. Незабаром зарядіть їх або замініть батареї.</numerusform>
+            <numerusform>У %n пристроїв сідають батареї: %1. Незабаром зарядіть їх або замініть батареї.</numerusform>
+            <numerusform>У %n пристроїв сідають батареї: %1. Незабаром зарядіть їх або замініть батареї.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -306,6 +332,59 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>Цей графічний сервер не повідомляє час бездіяльності</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>На цьому графічному сервері не можна перехоплювати клавіші</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>Цей графічний сервер не може вимкнути екран</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>X-сервер недоступний</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>У Wayland не можна перехоплювати клавіші</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>У Wayland не можна вимкнути екран</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind не видав блокування</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind не запущено</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>Диспетчер входу (logind) не запущено.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>Диспетчер входу (logind) не відповів.</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>Диспетчер входу (logind) не надає цього для цього сеансу.</translation>
     </message>
 </context>
 <context>
@@ -536,6 +615,25 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>Композитор Wayland недоступний</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>Цей композитор Wayland не повідомляє час бездіяльності</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>Цей композитор Wayland не має робочого місця, час бездіяльності якого він міг би повідомити</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>З'єднання з композитором Wayland перервалося</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -563,6 +661,28 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>Не вдалося змінити профіль живлення на %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>і ще %n</numerusform>
+            <numerusform>і ще %n</numerusform>
+            <numerusform>і ще %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>Цей X-сервер не повідомляє час бездіяльності</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>Цей X-сервер не може вимкнути екран (немає DPMS)</translation>
     </message>
 </context>
 <context>

@@ -278,6 +278,28 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>%1 is at %2&#xa0;%. Charge it or change its battery soon.</source>
         <translation>%1 电量为 %2&#xa0;%。请尽快充电或更换电池。</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A device in the list of those that are low: its name and its charge.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the devices named in a list.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 以及另外 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n devices are low: %1. Charge them or change their batteries soon.</source>
+        <translation>
+            <numerusform>%n 个设备电量不足：%1。请尽快充电或更换电池。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DevicesPage</name>
@@ -300,6 +322,59 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayServer</name>
+    <message>
+        <source>This display server does not report idle time</source>
+        <translation>此显示服务器不报告空闲时间</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on this display server</source>
+        <translation>在此显示服务器上无法接管按键</translation>
+    </message>
+    <message>
+        <source>This display server cannot turn the screen off</source>
+        <translation>此显示服务器无法关闭屏幕</translation>
+    </message>
+    <message>
+        <source>The X server cannot be reached</source>
+        <translation>无法连接 X 服务器</translation>
+    </message>
+    <message>
+        <source>Keys cannot be taken on Wayland</source>
+        <translation>在 Wayland 上无法接管按键</translation>
+    </message>
+    <message>
+        <source>The screen cannot be turned off on Wayland</source>
+        <translation>在 Wayland 上无法关闭屏幕</translation>
+    </message>
+</context>
+<context>
+    <name>LogindInhibitor</name>
+    <message>
+        <source>logind gave no inhibitor</source>
+        <translation>logind 未给出抑制锁</translation>
+    </message>
+    <message>
+        <source>logind is not running</source>
+        <translation>logind 未运行</translation>
+    </message>
+</context>
+<context>
+    <name>LogindSession</name>
+    <message>
+        <source>No login manager (logind) is running.</source>
+        <translation>没有运行登录管理器（logind）。</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) did not answer.</source>
+        <translation>登录管理器（logind）没有应答。</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) does not offer this for this session.</source>
+        <translation>登录管理器（logind）不为此会话提供该功能。</translation>
     </message>
 </context>
 <context>
@@ -528,6 +603,25 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>WaylandIdleWatch</name>
+    <message>
+        <source>The Wayland compositor cannot be reached</source>
+        <translation>无法连接 Wayland 合成器</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor does not report idle time</source>
+        <translation>此 Wayland 合成器不报告空闲时间</translation>
+    </message>
+    <message>
+        <source>This Wayland compositor has no seat whose idle time it could report</source>
+        <translation>此 Wayland 合成器没有可报告空闲时间的席位</translation>
+    </message>
+    <message>
+        <source>The connection to the Wayland compositor broke</source>
+        <translation>与 Wayland 合成器的连接已断开</translation>
+    </message>
+</context>
+<context>
     <name>WexHelpMenu</name>
     <message>
         <source>&amp;Help</source>
@@ -555,6 +649,26 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The power profile could not be changed to %1: %2</source>
         <translation>无法将电源配置切换为%1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>以及另外 %n 个</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>X11IdleWatch</name>
+    <message>
+        <source>This X server does not report idle time</source>
+        <translation>此 X 服务器不报告空闲时间</translation>
+    </message>
+</context>
+<context>
+    <name>X11ScreenPower</name>
+    <message>
+        <source>This X server cannot turn the screen off (no DPMS)</source>
+        <translation>此 X 服务器无法关闭屏幕（没有 DPMS）</translation>
     </message>
 </context>
 <context>

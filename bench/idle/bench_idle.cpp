@@ -126,7 +126,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption warmupOption(QStringLiteral("warmup"),
                                           QStringLiteral("seconds before the first window"),
                                           QStringLiteral("s"), QStringLiteral("10"));
-    parser.addOptions({secondsOption, windowsOption, warmupOption});
+    // Other builds of wex-power, watched in the same windows: side by side
+    // in one run, whatever the machine is doing meanwhile.
+    const QCommandLineOption programOption(QStringLiteral("program"),
+                                           QStringLiteral("another wex-power to watch too"),
+                                           QStringLiteral("path"));
+    parser.addOptions({secondsOption, windowsOption, warmupOption, programOption});
     parser.process(app);
     const double seconds = qMax(1.0, parser.value(secondsOption).toDouble());
     const int windows = qMax(1, parser.value(windowsOption).toInt());
@@ -140,9 +145,12 @@ int main(int argc, char *argv[])
     upower.addDevice(QStringLiteral("BAT1"), UPowerMock::battery(QStringLiteral("B"), 40, 50, 2));
 
     QList<Watched> programs;
-    const QStringList names{QStringLiteral("wex-power"), QStringLiteral("baseline Qt window")};
-    const QStringList paths{QStringLiteral(WEX_POWER_BINARY),
-                            QStringLiteral(BENCH_BASELINE_PROGRAM)};
+    const QStringList names =
+            QStringList{QStringLiteral("wex-power"), QStringLiteral("baseline Qt window")}
+            + parser.values(programOption);
+    const QStringList paths =
+            QStringList{QStringLiteral(WEX_POWER_BINARY), QStringLiteral(BENCH_BASELINE_PROGRAM)}
+            + parser.values(programOption);
     for (int i = 0; i < names.size(); ++i) {
         Watched watched;
         watched.name = names.at(i);

@@ -223,7 +223,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption settleOption(QStringLiteral("settle-ms"),
                                           QStringLiteral("pause after ending a start"),
                                           QStringLiteral("ms"), QStringLiteral("300"));
-    parser.addOptions({runsOption, settleOption});
+    // Other builds of wex-power, started in the same rounds: side by side
+    // in one run, whatever the machine is doing meanwhile.
+    const QCommandLineOption programOption(QStringLiteral("program"),
+                                           QStringLiteral("another wex-power to start too"),
+                                           QStringLiteral("path"));
+    parser.addOptions({runsOption, settleOption, programOption});
     parser.process(app);
     const int runs = qMax(1, parser.value(runsOption).toInt());
     const int settleMs = qMax(0, parser.value(settleOption).toInt());
@@ -249,6 +254,8 @@ int main(int argc, char *argv[])
              {},
              {}},
     };
+    for (const QString &path : parser.values(programOption))
+        programs.append({path, path.toLocal8Bit(), {}, {}});
     const QByteArray log = qgetenv("TMPDIR") + "/bench_startup.log";
 
     // One start of each that is not counted: the first start pays for

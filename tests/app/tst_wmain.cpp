@@ -99,9 +99,16 @@ void TestWMain::trayIconBeforeFirstTick()
     const QMenu *menu = trays.first()->contextMenu();
     QVERIFY(menu);
     const QList<QAction *> entries = menu->actions();
-    QCOMPARE(entries.size(), 4);
+    QCOMPARE(entries.size(), 7);
     QCOMPARE(entries.first()->text(), QStringLiteral("Show window"));
     QVERIFY(entries.at(1)->menu() && !entries.at(1)->isVisible());
+    // The lights' steps, shown while the machine has such lights.
+    QCOMPARE(entries.at(2)->text(), QStringLiteral("Brightness"));
+    QVERIFY(entries.at(2)->menu());
+    QCOMPARE(entries.at(3)->text(), QStringLiteral("Keyboard light"));
+    QVERIFY(entries.at(3)->menu());
+    QCOMPARE(entries.at(4)->text(), QStringLiteral("Keep awake"));
+    QVERIFY(entries.at(4)->isCheckable() && !entries.at(4)->isChecked());
     auto *fileExit = w.findChild<QAction *>(QStringLiteral("aExit"));
     QCOMPARE(entries.last()->text(), fileExit->text());
     QSignalSpy exits(fileExit, &QAction::triggered);

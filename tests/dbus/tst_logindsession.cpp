@@ -54,6 +54,7 @@ void TestLogindSession::setsAndLocksThroughItsSession()
     LogindSession session;
     QSignalSpy refusals(&session, &LogindSession::brightnessRefused);
     QSignalSpy lockRefusals(&session, &LogindSession::lockRefused);
+    QSignalSpy taken(&session, &LogindSession::brightnessSet);
 
     // A held key: the first level goes out, those asked for meanwhile are
     // merged into the last; another device is not held back by this one.
@@ -64,6 +65,12 @@ void TestLogindSession::setsAndLocksThroughItsSession()
     session.lock();
     QVERIFY(logind->waitForCalls("Lock", 1, 5000, sessionPath));
     QCOMPARE(logind->methodCalls("SetBrightness", sessionPath),
+             (QList<QVariantList>{{"backlight", "intel_backlight", 100u},
+                                  {"leds", "tpacpi::kbd_backlight", 1u},
+                                  {"backlight", "intel_backlight", 300u}}));
+    // Each level logind took is told, as it answered.
+    QTRY_COMPARE(taken.count(), 3);
+    QCOMPARE(QList<QVariantList>(taken),
              (QList<QVariantList>{{"backlight", "intel_backlight", 100u},
                                   {"leds", "tpacpi::kbd_backlight", 1u},
                                   {"backlight", "intel_backlight", 300u}}));
@@ -119,6 +126,7 @@ void TestLogindSession::refusalIsToldOnceAndNotRetried()
     LogindSession session;
     QSignalSpy refusals(&session, &LogindSession::brightnessRefused);
     QSignalSpy lockRefusals(&session, &LogindSession::lockRefused);
+    QSignalSpy taken(&session, &LogindSession::brightnessSet);
 
     for (uint level : {100u, 200u, 300u})
         session.setBrightness("backlight", "intel_backlight", level);
@@ -135,6 +143,7 @@ void TestLogindSession::refusalIsToldOnceAndNotRetried()
     // A later request is asked again, and told again.
     session.setBrightness("backlight", "intel_backlight", 500);
     QTRY_COMPARE(refusals.count(), 2);
+    QCOMPARE(taken.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestLogindSession)

@@ -15,7 +15,7 @@ import wextest as w  # noqa: E402
 
 ENGLISH = {
     'title': 'Power management',
-    'tabs': [['Settings', 'Model BAT0'], ['Battery', 'Scheduling', 'Lid and keys']],
+    'tabs': [['Settings', 'Model BAT0'], ['Battery', 'Scheduling', 'When idle', 'Lid and keys']],
     'texts': [('label', 'Charge of Model BAT0 (SN-BAT0) drops bellow'), ('label', 'do'),
               ('list item', 'Nothing'), ('list item', 'Hibernate'), ('list item', 'Shutdown'),
               ('check box', 'Suspend at:'), ('menu item', 'File'), ('menu item', 'Exit'),
@@ -83,8 +83,9 @@ class Language:
 
         root = self.program.accessible()
         tabs = w.tab_names(root)
+        # The first tabs of each bar (a page newer than the catalogue may follow).
         for bar in expected['tabs']:
-            self.assertIn(bar, tabs)
+            self.assertIn(bar, [names[:len(bar)] for names in tabs])
         shown = {(node.role(), node.name()) for node in root.walk()}
         missing = [text for text in expected['texts'] if text not in shown]
         self.assertEqual(missing, [], 'not shown; the window has %s' % sorted(shown))

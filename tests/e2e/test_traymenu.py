@@ -152,10 +152,10 @@ class InTheBackground(unittest.TestCase):
 
     def test_3_the_menu_without_profiles(self):
         menu = Menu(self.item)
-        self.assertEqual(menu.texts(), ['Show window', 'Exit'])
+        self.assertEqual(menu.texts(), ['Show window', 'Keep awake', 'Exit'])
         menu.click('Show window')
         window = self.window_in_front()
-        self.assertEqual(menu.texts(), ['Show window', 'Exit'])
+        self.assertEqual(menu.texts(), ['Show window', 'Keep awake', 'Exit'])
         # The panel's click hides it again; the menu stays as it was.
         click(self.item)
         self.assert_hidden(window)
@@ -220,7 +220,7 @@ class WithProfiles(unittest.TestCase):
 
     def test_1_the_menu_lists_the_profiles(self):
         entries = ['Show window', ('Power profile', ['Power Saver', 'Balanced', 'Performance']),
-                   'Exit']
+                   'Keep awake', 'Exit']
         w.wait_until(lambda: self.menu.texts() == entries, 10,
                      what='the profiles in the menu (have %s)' % self.menu.texts())
         self.assertEqual(self.menu.checked('Power profile'), ['Balanced'])
@@ -235,7 +235,7 @@ class WithProfiles(unittest.TestCase):
     def test_3_idle_ticks_send_nothing_on_the_system_bus(self):
         # Once the start-up reads are over: the gauge shows, the menu is full.
         w.wait_until(self.desktop.battery_items, 10, what='the battery item')
-        w.wait_until(lambda: len(self.menu.texts()) == 3, 10, what='the profiles in the menu')
+        w.wait_until(lambda: len(self.menu.texts()) == 4, 10, what='the profiles in the menu')
         self.assertEqual(system_bus_messages_from(self.program.pid, 3 * w.MONITOR_SECONDS), [])
 
     def test_4_a_refused_switch_is_told(self):

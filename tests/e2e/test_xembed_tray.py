@@ -199,7 +199,7 @@ class UnderXEmbed(unittest.TestCase):
         menu = w.wait_until(self.popup_menu, 3, what='the tray menu to pop up')
         entries = menu.children()
         self.assertEqual([e.name() for e in entries if e.showing() and e.role() == 'menu item'],
-                         ['Show window', 'Exit'])
+                         ['Show window', 'Keep awake', 'Exit'])
         # Without a profiles daemon the profile submenu is there but hidden.
         self.assertIn('Power profile', [e.name() for e in entries if not e.showing()])
         [e for e in entries if e.name() == 'Exit'][0].click()

@@ -34,7 +34,8 @@ WINDOW_TITLE = 'Power management'
 
 # Icon names the program asks the theme for.
 ICON_NAMES = ['application-exit', 'power', 'preferences-system', 'battery', 'dialog-warning',
-              'connect_no', 'connect_established', 'ok', 'korganizer']
+              'connect_no', 'connect_established', 'ok', 'korganizer',
+              'preferences-desktop-screensaver']
 
 # The description of the UPower stand-in's devices the C++ tests read too:
 # the enum values, the D-Bus type of each property and the defaults.

@@ -12,6 +12,8 @@ Parameters (all optional):
   DaemonVersion: the version the daemon gives, default 0.9.23; with 0.99 or
       later a client may rely on PropertiesChanged (EmitPropertiesChanged)
   GetAllDelay: seconds a device's GetAll waits before answering
+  KbdBacklight: the maximum level of a keyboard light to offer
+      (org.freedesktop.UPower.KbdBacklight, at half of it), as the demo does
 '''
 
 import functools
@@ -70,6 +72,8 @@ def load(mock, parameters):
     }, signature='sv'))
 
     slow_down_get_all(float(parameters.get('GetAllDelay', 0)))
+    if parameters.get('KbdBacklight'):
+        add_keyboard_light(mock, int(parameters['KbdBacklight']))
 
     if parameters.get('Demo'):
         import os  # pylint: disable=import-outside-toplevel
@@ -77,6 +81,22 @@ def load(mock, parameters):
         sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
         import demo_devices  # pylint: disable=import-outside-toplevel
         demo_devices.start(mock)
+
+
+KBD_PATH = '/org/freedesktop/UPower/KbdBacklight'
+KBD_IFACE = 'org.freedesktop.UPower.KbdBacklight'
+
+
+def add_keyboard_light(mock, maximum):
+    '''A keyboard light that takes every level 0..maximum and tells it.'''
+    mock.AddObject(KBD_PATH, KBD_IFACE, {}, [
+        ('GetMaxBrightness', '', 'i', 'ret = %d' % maximum),
+        ('GetBrightness', '', 'i', 'ret = self.level'),
+        ('SetBrightness', 'i', '',
+         'self.level = max(0, min(%d, args[0])); '
+         'self.EmitSignal("%s", "BrightnessChanged", "i", [self.level])' % (maximum, KBD_IFACE)),
+    ])
+    mockobject.objects[KBD_PATH].level = maximum // 2
 
 
 def slow_down_get_all(delay):
