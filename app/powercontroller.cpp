@@ -2,12 +2,14 @@
 
 #include "brightnesscontrol.h"
 #include "chargehistory.h"
+#include "chargelimitcontrol.h"
 #include "displayserver.h"
 #include "logindsession.h"
 #include "monitorclock.h"
 #include "poweractions.h"
 #include "powerprofiles.h"
 #include "powerservices.h"
+#include "profilecontrol.h"
 #include "settingsstorewatch.h"
 #include "wallclockwatch.h"
 #include "wirenames.h"
@@ -24,7 +26,9 @@ PowerController::PowerController(QObject *parent)
       history(new ChargeHistory(this)),
       monitorClock(new MonitorClock(PowerMonitor::interval, this)),
       wallClock(new WallClockWatch(this)), displayServer(new DisplayServer(this)),
-      loginSession(new LogindSession(this)), lights(new BrightnessControl(loginSession, this))
+      loginSession(new LogindSession(this)), lights(new BrightnessControl(loginSession, this)),
+      chargeLimitControl(new ChargeLimitControl(services, this)),
+      profileControl(new ProfileControl(this))
 {
     connect(monitorClock, &MonitorClock::tick, this, &PowerController::tick);
     connect(storeWatch, &SettingsStoreWatch::changed, this, &PowerController::inputsChanged);
@@ -53,6 +57,14 @@ PowerController::PowerController(QObject *parent)
         inputsChanged();
     });
 
+    // Whether the daemon says the machine runs on line power.
+    connect(services, &PowerServices::managerChanged, this, [this] {
+        if (!ticked)
+            discharging = PowerMonitor::runsOnBattery(currentRun());
+        inputsChanged();
+    });
+    connect(chargeLimitControl, &ChargeLimitControl::warning, this, &PowerController::warning);
+
     connect(history, &ChargeHistory::loaded, this, &PowerController::historyLoaded);
     connect(history, &ChargeHistory::failed, this, &PowerController::historyUnavailable);
 }
@@ -63,11 +75,7 @@ void PowerController::load()
 {
     offered = powerActions(services->sleepSupport());
     services->load();
-    for (const QString &path : services->devices()) {
-        const DeviceProperties battery = services->device(path);
-        discharging = discharging
-                || (battery.isMachineBattery() && battery.state() == UPowerWire::Discharging);
-    }
+    discharging = PowerMonitor::runsOnBattery(currentRun());
 }
 
 void PowerController::start()
@@ -118,6 +126,7 @@ void PowerController::showHistory(const QString &path, int spanSeconds)
 
 void PowerController::tick()
 {
+    ticked = true;
     changedSinceTick = false;
     // Edits made to the store outside the program count from this tick on.
     storeWatch->syncIfChanged();
@@ -151,6 +160,8 @@ PowerMonitor::Run PowerController::currentRun() const
     for (const QString &path : services->devices())
         run.devices.append(services->device(path));
     run.deviceBatteries = services->deviceBatteries();
+    run.daemonOnBattery = services->onBattery();
+    run.linePowers = services->linePowers();
     run.clocks = clock->now();
     run.timeOfDay = clock->timeOfDay();
     run.plannedGapMs = monitorClock->plannedGapMs();

@@ -10,11 +10,13 @@
 
 class BrightnessControl;
 class ChargeHistory;
+class ChargeLimitControl;
 class DisplayServer;
 class LogindSession;
 class MonitorClock;
 class PowerProfiles;
 class PowerServices;
+class ProfileControl;
 class QSettings;
 class SettingsStoreWatch;
 class WallClockWatch;
@@ -59,6 +61,8 @@ public:
     // The program's own session in logind.
     LogindSession *session() const { return loginSession; }
     BrightnessControl *brightness() const { return lights; }
+    // The batteries' charge limits.
+    ChargeLimitControl *chargeLimits() const { return chargeLimitControl; }
 
     // The actions the machine offered when the devices were read.
     QMap<QString, QString> offeredActions() const { return offered; }
@@ -113,11 +117,16 @@ private:
     DisplayServer *displayServer;
     LogindSession *loginSession;
     BrightnessControl *lights;
+    ChargeLimitControl *chargeLimitControl;
+    ProfileControl *profileControl;
     const Clock machineClock;
     const Clock *clock = &machineClock;
     PowerMonitor monitor;
     QMap<QString, QString> offered;
     bool discharging = false;
+    // Until the first tick, what the daemon says later decides where the
+    // machine starts from.
+    bool ticked = false;
     // Something a run reads was announced since the running tick began.
     bool changedSinceTick = false;
 };

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class DeviceControlWidget;
+class PowerProfiles;
+class ProfileControlWidget;
 class QGroupBox;
 class QTabWidget;
 
@@ -26,6 +28,9 @@ public:
     // path with their names: a "Warn when low" row for each, in a group
     // shown while there are any.
     void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
+    // A "Power profile" page, shown while the daemon offers profiles;
+    // profileName gives a profile's name as a person reads it.
+    void offerProfiles(PowerProfiles *profiles, QString (*profileName)(const QString &));
 
 private:
     void makeDeviceGroup();
@@ -36,4 +41,5 @@ private:
     QGroupBox *deviceGroup = nullptr;
     QWidget *deviceRowsPage = nullptr;
     QMap<QString, DeviceControlWidget *> deviceRows;
+    ProfileControlWidget *profilePage = nullptr;
 };
