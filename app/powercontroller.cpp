@@ -57,10 +57,14 @@ PowerController::PowerController(QObject *parent)
         inputsChanged();
     });
 
-    // Whether the daemon says the machine runs on line power.
+    // Whether the daemon says the machine runs on line power. Its first
+    // word, read after the devices, still counts for where the machine
+    // starts from; a change after that is told as a change.
     connect(services, &PowerServices::managerChanged, this, [this] {
-        if (!ticked)
+        if (!ticked && !startHeardOnBattery && services->onBattery()) {
+            startHeardOnBattery = true;
             discharging = PowerMonitor::runsOnBattery(currentRun());
+        }
         inputsChanged();
     });
     connect(chargeLimitControl, &ChargeLimitControl::warning, this, &PowerController::warning);
@@ -76,6 +80,7 @@ void PowerController::load()
     offered = powerActions(services->sleepSupport());
     services->load();
     discharging = PowerMonitor::runsOnBattery(currentRun());
+    startHeardOnBattery = services->onBattery().has_value();
 }
 
 void PowerController::start()

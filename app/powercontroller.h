@@ -124,9 +124,10 @@ private:
     PowerMonitor monitor;
     QMap<QString, QString> offered;
     bool discharging = false;
-    // Until the first tick, what the daemon says later decides where the
-    // machine starts from.
+    // Until the first tick, the daemon's first word on OnBattery, which
+    // comes after the devices, decides where the machine starts from.
     bool ticked = false;
+    bool startHeardOnBattery = false;
     // Something a run reads was announced since the running tick began.
     bool changedSinceTick = false;
 };
