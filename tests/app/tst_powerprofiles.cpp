@@ -1,12 +1,12 @@
 #include "mockservice.h"
 #include "powerprofilemenu.h"
 #include "powerprofiles.h"
+#include "systembuscalls.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
 #include <memory>
 
@@ -107,40 +107,14 @@ QAction *entry(const QMenu &menu, const QString &text)
 }
 
 // The method calls this process sends on the system bus while it runs
-// events for ms, seen by dbus-monitor between two calls of its own that mark
-// the start and the end.
+// events for ms.
 QStringList callsWhileIdle(int ms)
 {
-    QDBusConnection bus = QDBusConnection::systemBus();
-    QProcess monitor;
-    monitor.start("dbus-monitor", {"--system", "sender='" + bus.baseService() + "'"});
-    if (!monitor.waitForStarted())
+    SystemBusCalls calls;
+    if (!calls.start())
         return {"dbus-monitor did not start"};
-    QByteArray seen;
-    auto mark = [&](const QString &marker) {
-        QDBusMessage ping =
-                QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                               "org.freedesktop.DBus", "NameHasOwner");
-        ping << marker;
-        do {
-            bus.call(ping);
-            QTest::qWait(50);
-            seen += monitor.readAllStandardOutput();
-        } while (!seen.contains(marker.toUtf8()) && monitor.state() == QProcess::Running);
-    };
-    mark("wex.start.marker");
-    seen.clear();
     QTest::qWait(ms);
-    mark("wex.end.marker");
-    monitor.kill();
-    monitor.waitForFinished();
-    // Everything before the first ping of the end marker was sent while idle.
-    QStringList calls;
-    for (const QByteArray &line : seen.left(seen.indexOf("wex.end.marker")).split('\n')) {
-        if (line.startsWith("method call") && !line.contains("member=NameHasOwner"))
-            calls << QString::fromUtf8(line);
-    }
-    return calls;
+    return calls.stop();
 }
 } // namespace
 

@@ -10,7 +10,8 @@ Parameters (all optional):
   SleepDelay: seconds Hibernate and Suspend wait before answering
   Demo: true adds the simulated batteries of scripts/run and animates them
   DaemonVersion: the version the daemon gives, default 0.9.23; with 0.99 or
-      later a client may rely on PropertiesChanged (EmitPropertiesChanged)
+      later a client may rely on PropertiesChanged (EmitPropertiesChanged),
+      and the manager announces OnBattery as upowerd works it out
   GetAllDelay: seconds a device's GetAll waits before answering
 '''
 
@@ -47,6 +48,8 @@ def device_defaults():
 
 
 def load(mock, parameters):
+    version = str(parameters.get('DaemonVersion', '0.9.23'))
+    mock.announces = tuple(int(p) for p in version.split('.')[:2] if p.isdigit()) >= (0, 99)
     mock.enumeration = []
     mock.enumerate_fails = False
     mock.sleep_delay = float(parameters.get('SleepDelay', 0))
@@ -115,6 +118,36 @@ def device(path):
     return mockobject.objects[path]
 
 
+def machine_on_battery(mock):
+    '''OnBattery as upowerd works it out: one of the machine's batteries
+    discharges and no line power is online (upowerd believes the adapter
+    over a battery that says it discharges).'''
+    discharging = online = False
+    for path in mock.enumeration:
+        if path not in mockobject.objects:
+            continue
+        props = device(path).props[DEVICE_IFACE]
+        kind = int(props.get('Type', 0))
+        if kind == 1 and props.get('Online') is not None and bool(props['Online']):
+            online = True
+        if kind in (2, 3) and bool(props.get('PowerSupply', True)) and \
+                int(props.get('State', 0)) == 2:
+            discharging = True
+    return discharging and not online
+
+
+def follow_on_battery(mock):
+    '''Sets OnBattery anew after a change of the devices; today's daemon
+    announces it.'''
+    now = dbus.Boolean(machine_on_battery(mock))
+    if bool(mock.props[MAIN_IFACE]['OnBattery']) == bool(now):
+        return
+    if mock.announces:
+        mock.UpdateProperties(MAIN_IFACE, {'OnBattery': now})
+    else:
+        mock.props[MAIN_IFACE]['OnBattery'] = now
+
+
 @dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
 def AddDevice(self, path, properties):
     '''Adds a device and lists it; no DeviceAdded (see EmitDeviceAdded).'''
@@ -123,6 +156,7 @@ def AddDevice(self, path, properties):
     self.AddObject(path, DEVICE_IFACE, {}, [('Refresh', '', '', '')])
     device(path).AddProperties(DEVICE_IFACE, dbus.Dictionary(props, signature='sv'))
     self.enumeration.append(path)
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
@@ -137,13 +171,19 @@ def RemoveDevice(self, path):
     if path in mockobject.objects:
         self.RemoveObject(path)
     self.EmitSignal(MAIN_IFACE, 'DeviceRemoved', 'o', [dbus.ObjectPath(path)])
+    follow_on_battery(self)
+
+
+def set_device_properties(path, properties):
+    for name, value in properties.items():
+        device(path).props[DEVICE_IFACE][name] = value
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
 def SetDeviceProperties(self, path, properties):
-    '''Changes properties silently (no signal at all).'''
-    for name, value in properties.items():
-        device(path).props[DEVICE_IFACE][name] = value
+    '''Changes properties silently (no signal of the device).'''
+    set_device_properties(path, properties)
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
@@ -154,8 +194,9 @@ def EmitDeviceChanged(self, path):
 @dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
 def ChangeDevice(self, path, properties):
     '''Changes properties and emits the device's Changed signal.'''
-    SetDeviceProperties(self, path, properties)
+    set_device_properties(path, properties)
     EmitDeviceChanged(self, path)
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='as', out_signature='')
@@ -178,10 +219,11 @@ def SetSleepDelay(self, seconds):
 def EmitPropertiesChanged(self, path, properties):
     '''Changes properties and announces them with PropertiesChanged, as
     UPower 0.99 and later do.'''
-    SetDeviceProperties(self, path, properties)
+    set_device_properties(path, properties)
     device(path).EmitSignal(dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
                             [DEVICE_IFACE, dbus.Dictionary(properties, signature='sv'),
                              dbus.Array([], signature='s')])
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='sbu', out_signature='')
