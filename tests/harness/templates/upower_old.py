@@ -8,7 +8,8 @@ listed, so a client never sees half an object.
 Parameters (all optional):
   CanHibernate, CanSuspend: booleans, default false
   SleepDelay: seconds Hibernate and Suspend wait before answering
-  Demo: true adds the simulated batteries of scripts/run and animates them
+  Demo: true adds the simulated batteries of scripts/run and animates them;
+      the daemon is then today's, 1.90.6, unless DaemonVersion says otherwise
   DaemonVersion: the version the daemon gives, default 0.9.23; with 0.99 or
       later a client may rely on PropertiesChanged (EmitPropertiesChanged),
       and the manager announces OnBattery as upowerd works it out
@@ -48,7 +49,8 @@ def device_defaults():
 
 
 def load(mock, parameters):
-    version = str(parameters.get('DaemonVersion', '0.9.23'))
+    version = str(parameters.get('DaemonVersion',
+                                 '1.90.6' if parameters.get('Demo') else '0.9.23'))
     mock.announces = tuple(int(p) for p in version.split('.')[:2] if p.isdigit()) >= (0, 99)
     mock.enumeration = []
     mock.enumerate_fails = False
@@ -65,7 +67,7 @@ def load(mock, parameters):
     mock.AddProperties(MAIN_IFACE, dbus.Dictionary({
         'CanHibernate': dbus.Boolean(parameters.get('CanHibernate', False)),
         'CanSuspend': dbus.Boolean(parameters.get('CanSuspend', False)),
-        'DaemonVersion': dbus.String(parameters.get('DaemonVersion', '0.9.23')),
+        'DaemonVersion': dbus.String(version),
         'LidIsClosed': dbus.Boolean(False),
         'LidIsPresent': dbus.Boolean(False),
         'OnBattery': dbus.Boolean(False),
@@ -79,6 +81,7 @@ def load(mock, parameters):
         import sys  # pylint: disable=import-outside-toplevel
         sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
         import demo_devices  # pylint: disable=import-outside-toplevel
+        mock.follow_on_battery = follow_on_battery
         demo_devices.start(mock)
 
 
