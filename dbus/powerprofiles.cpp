@@ -361,7 +361,8 @@ void PowerProfilesPrivate::held(QDBusPendingCallWatcher *call, int asked, const 
 void PowerProfilesPrivate::sendRelease(const GrantedHold &grant)
 {
     const Daemon &d = daemons[grant.daemon];
-    QDBusMessage call = QDBusMessage::createMethodCall(d.service, d.path, d.service,
+    // To the daemon that granted it, not to whoever has the name now.
+    QDBusMessage call = QDBusMessage::createMethodCall(grant.owner, d.path, d.service,
                                                        PowerProfilesWire::releaseProfileMethod);
     call << grant.cookie;
     call.setAutoStartService(false);
