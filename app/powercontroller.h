@@ -10,12 +10,14 @@
 
 class BrightnessControl;
 class ChargeHistory;
+class ChargeLimitControl;
 class DisplayServer;
 class IdleControl;
 class LogindSession;
 class MonitorClock;
 class PowerProfiles;
 class PowerServices;
+class ProfileControl;
 class QSettings;
 class SettingsStoreWatch;
 class WallClockWatch;
@@ -62,6 +64,8 @@ public:
     BrightnessControl *brightness() const { return lights; }
     // What happens while the person is away, and what keeps the machine awake.
     IdleControl *idle() const { return idleControl; }
+    // The batteries' charge limits.
+    ChargeLimitControl *chargeLimits() const { return chargeLimitControl; }
 
     // The actions the machine offered when the devices were read.
     QMap<QString, QString> offeredActions() const { return offered; }
@@ -117,11 +121,17 @@ private:
     LogindSession *loginSession;
     BrightnessControl *lights;
     IdleControl *idleControl;
+    ChargeLimitControl *chargeLimitControl;
+    ProfileControl *profileControl;
     const Clock machineClock;
     const Clock *clock = &machineClock;
     PowerMonitor monitor;
     QMap<QString, QString> offered;
     bool discharging = false;
+    // Until the first tick, the daemon's first word on OnBattery, which
+    // comes after the devices, decides where the machine starts from.
+    bool ticked = false;
+    bool startHeardOnBattery = false;
     // Something a run reads was announced since the running tick began.
     bool changedSinceTick = false;
 };

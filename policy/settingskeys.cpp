@@ -74,4 +74,24 @@ QString historySpan()
     return QStringLiteral("Control/History/span");
 }
 
+QString profileOnLinePower()
+{
+    return QStringLiteral("Control/Profile/LinePower");
+}
+
+QString profileOnBattery()
+{
+    return QStringLiteral("Control/Profile/Battery");
+}
+
+QString profileLowHold()
+{
+    return QStringLiteral("Control/Profile/Low");
+}
+
+QString profileLowLevel()
+{
+    return QStringLiteral("Control/Profile/LowLevel");
+}
+
 } // namespace SettingsKeys

@@ -21,6 +21,15 @@ QString scheduleTime(const QString &action);
 // The span of the battery page's charge history, in seconds.
 QString historySpan();
 
+// The power profile set when the machine comes to line power or to its
+// batteries: one of the daemon's profiles, or empty to keep the profile.
+QString profileOnLinePower();
+QString profileOnBattery();
+// Whether power-saver is held while a battery runs low, and at which
+// charge in percent.
+QString profileLowHold();
+QString profileLowLevel();
+
 constexpr int defaultCriticalChargeLevel = 10;
 inline QString defaultCriticalAction()
 {
@@ -29,6 +38,8 @@ inline QString defaultCriticalAction()
 constexpr bool defaultScheduleEnabled = false;
 constexpr bool defaultWarnWhenLow = true;
 constexpr int defaultHistorySpan = 24 * 3600;
+constexpr bool defaultProfileLowHold = false;
+constexpr int defaultProfileLowLevel = 20;
 
 // What happens when the person is away, separately on battery and on line
 // power: seconds of idleness (0: never), the percentage of the screen's

@@ -7,6 +7,8 @@
 
 class DeviceControlWidget;
 class IdlePage;
+class PowerProfiles;
+class ProfileControlWidget;
 class QGroupBox;
 class QTabWidget;
 
@@ -29,6 +31,9 @@ public:
     void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
     // The "When idle" page.
     IdlePage *idlePage() const { return idle; }
+    // A "Power profile" page, shown while the daemon offers profiles;
+    // profileName gives a profile's name as a person reads it.
+    void offerProfiles(PowerProfiles *profiles, QString (*profileName)(const QString &));
 
 private:
     void makeDeviceGroup();
@@ -40,4 +45,5 @@ private:
     QGroupBox *deviceGroup = nullptr;
     QWidget *deviceRowsPage = nullptr;
     QMap<QString, DeviceControlWidget *> deviceRows;
+    ProfileControlWidget *profilePage = nullptr;
 };
