@@ -54,6 +54,67 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -121,6 +182,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -155,6 +247,18 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -333,15 +437,15 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <name>DisplayServer</name>
     <message>
         <source>This display server does not report idle time</source>
-        <translation>Ce serveur d'affichage n'indique pas le temps d'inactivité</translation>
+        <translation>Ce serveur d&apos;affichage n&apos;indique pas le temps d&apos;inactivité</translation>
     </message>
     <message>
         <source>Keys cannot be taken on this display server</source>
-        <translation>Les touches ne peuvent pas être prises en charge sur ce serveur d'affichage</translation>
+        <translation>Les touches ne peuvent pas être prises en charge sur ce serveur d&apos;affichage</translation>
     </message>
     <message>
         <source>This display server cannot turn the screen off</source>
-        <translation>Ce serveur d'affichage ne peut pas éteindre l'écran</translation>
+        <translation>Ce serveur d&apos;affichage ne peut pas éteindre l&apos;écran</translation>
     </message>
     <message>
         <source>The X server cannot be reached</source>
@@ -353,29 +457,196 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>The screen cannot be turned off on Wayland</source>
-        <translation>L'écran ne peut pas être éteint sous Wayland</translation>
+        <translation>L&apos;écran ne peut pas être éteint sous Wayland</translation>
+    </message>
+</context>
+<context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation type="unfinished">%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
-        <translation>logind n'a donné aucun verrou</translation>
+        <translation>logind n&apos;a donné aucun verrou</translation>
     </message>
     <message>
         <source>logind is not running</source>
-        <translation>logind n'est pas lancé</translation>
+        <translation>logind n&apos;est pas lancé</translation>
     </message>
 </context>
 <context>
     <name>LogindSession</name>
     <message>
         <source>No login manager (logind) is running.</source>
-        <translation>Aucun gestionnaire de sessions (logind) n'est lancé.</translation>
+        <translation>Aucun gestionnaire de sessions (logind) n&apos;est lancé.</translation>
     </message>
     <message>
         <source>The login manager (logind) did not answer.</source>
-        <translation>Le gestionnaire de sessions (logind) n'a pas répondu.</translation>
+        <translation>Le gestionnaire de sessions (logind) n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
@@ -418,6 +689,37 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>Le service des profils énergétiques ne propose pas ce profil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -572,6 +874,14 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
         <source>Devices</source>
         <translation>Appareils</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation type="unfinished">Profil énergétique</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -607,6 +917,10 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
         <source>Power is down</source>
         <translation>Alimentation secteur coupée</translation>
     </message>
+    <message>
+        <source>Keep awake</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WaylandIdleWatch</name>
@@ -616,11 +930,11 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>This Wayland compositor does not report idle time</source>
-        <translation>Ce compositeur Wayland n'indique pas le temps d'inactivité</translation>
+        <translation>Ce compositeur Wayland n&apos;indique pas le temps d&apos;inactivité</translation>
     </message>
     <message>
         <source>This Wayland compositor has no seat whose idle time it could report</source>
-        <translation>Ce compositeur Wayland n'a aucun poste dont il pourrait indiquer le temps d'inactivité</translation>
+        <translation>Ce compositeur Wayland n&apos;a aucun poste dont il pourrait indiquer le temps d&apos;inactivité</translation>
     </message>
     <message>
         <source>The connection to the Wayland compositor broke</source>
@@ -663,19 +977,27 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
             <numerusform>et %n autres</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>X11IdleWatch</name>
     <message>
         <source>This X server does not report idle time</source>
-        <translation>Ce serveur X n'indique pas le temps d'inactivité</translation>
+        <translation>Ce serveur X n&apos;indique pas le temps d&apos;inactivité</translation>
     </message>
 </context>
 <context>
     <name>X11ScreenPower</name>
     <message>
         <source>This X server cannot turn the screen off (no DPMS)</source>
-        <translation>Ce serveur X ne peut pas éteindre l'écran (pas de DPMS)</translation>
+        <translation>Ce serveur X ne peut pas éteindre l&apos;écran (pas de DPMS)</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,67 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -118,6 +179,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -152,6 +244,18 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>多余的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -352,6 +456,170 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -413,6 +681,37 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>电源配置服务不提供此配置。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -566,6 +865,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>Devices</source>
         <translation>设备</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation type="unfinished">电源配置</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -600,6 +907,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Power is down</source>
         <translation>交流电源已断开</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -655,6 +966,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <translation>
             <numerusform>以及另外 %n 个</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
