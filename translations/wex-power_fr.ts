@@ -57,61 +57,62 @@
     <name>BrightnessCommand</name>
     <message>
         <source>there is no screen backlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écran n&apos;a pas de rétroéclairage.</translation>
     </message>
     <message>
         <source>its present level cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire son niveau actuel.</translation>
     </message>
     <message>
         <source>%1: the screen&apos;s brightness cannot be set: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: impossible de régler la luminosité de l&apos;écran&#xa0;: %2
+</translation>
     </message>
 </context>
 <context>
     <name>BrightnessControl</name>
     <message>
         <source>The screen&apos;s brightness could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La luminosité de l&apos;écran n&apos;a pas pu être modifiée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The keyboard light could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rétroéclairage du clavier n&apos;a pas pu être modifié&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPage</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>It cannot be set here: no login manager (logind) runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de la régler ici&#xa0;: aucun gestionnaire de sessions (logind) n&apos;est lancé.</translation>
     </message>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité de l&apos;écran</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage du clavier</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPopup</name>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité de l&apos;écran</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage du clavier</translation>
     </message>
 </context>
 <context>
@@ -185,19 +186,19 @@
     <name>ChargeLimitBox</name>
     <message>
         <source>Limit charging to preserve the battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter la charge pour préserver la batterie</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>La charge s&apos;arrête à %1&#xa0;% et reprend en dessous de %2&#xa0;%</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>La charge s&apos;arrête à %1&#xa0;%</translation>
     </message>
     <message>
         <source>Charging starts again below %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>La charge reprend en dessous de %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -205,11 +206,11 @@
     <message>
         <source>The charge limit of %1 could not be turned on: %2</source>
         <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La limite de charge de %1 n&apos;a pas pu être activée&#xa0;: %2</translation>
     </message>
     <message>
         <source>The charge limit of %1 could not be turned off: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite de charge de %1 n&apos;a pas pu être désactivée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -250,15 +251,15 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter ou diminuer la luminosité de l&apos;écran d&apos;un cran, ou la régler à un pourcentage comme 40%, puis quitter&#xa0;: pour les touches auxquelles le bureau associe des commandes (sous Wayland). L&apos;instance en cours d&apos;exécution s&apos;en charge et affiche le nouveau niveau&#xa0;; s&apos;il n&apos;y en a pas, la luminosité est réglée immédiatement.</translation>
     </message>
     <message>
         <source>up|down|N%</source>
-        <translation type="unfinished"></translation>
+        <translation>up|down|N%</translation>
     </message>
     <message>
         <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité «&#xa0;%1&#xa0;» non valide&#xa0;: indiquez «&#xa0;up&#xa0;», «&#xa0;down&#xa0;» ou un pourcentage comme 40%.</translation>
     </message>
 </context>
 <context>
@@ -464,155 +465,155 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <name>IdleControl</name>
     <message>
         <source>Kept awake from the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en veille empêchée depuis la zone de notification</translation>
     </message>
     <message>
         <source>This machine has no screen backlight to dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette machine n&apos;a pas de rétroéclairage d&apos;écran à assombrir</translation>
     </message>
     <message>
         <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
-        <translation type="unfinished"></translation>
+        <translation>Le gestionnaire de sessions (logind) ne peut pas régler la luminosité de l&apos;écran ici</translation>
     </message>
     <message>
         <source>The machine cannot be kept awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;empêcher la mise en veille de la machine&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePage</name>
     <message>
         <source>On battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur batterie</translation>
     </message>
     <message>
         <source>On line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur secteur</translation>
     </message>
     <message>
         <source>Dim the screen after</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir l&apos;écran après</translation>
     </message>
     <message>
         <source>Dim the screen after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir l&apos;écran après, sur batterie</translation>
     </message>
     <message>
         <source>Dim the screen after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir l&apos;écran après, sur secteur</translation>
     </message>
     <message>
         <source>Dim to</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir jusqu&apos;à</translation>
     </message>
     <message>
         <source>Dim to, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir jusqu&apos;à, sur batterie</translation>
     </message>
     <message>
         <source>Dim to, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir jusqu&apos;à, sur secteur</translation>
     </message>
     <message>
         <source>%1&#xa0;%</source>
         <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
-        <translation type="unfinished">%1&#xa0;%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Turn the screen off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;écran après</translation>
     </message>
     <message>
         <source>Turn the screen off after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;écran après, sur batterie</translation>
     </message>
     <message>
         <source>Turn the screen off after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;écran après, sur secteur</translation>
     </message>
     <message>
         <source>Sleep after</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille après</translation>
     </message>
     <message>
         <source>Sleep after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille après, sur batterie</translation>
     </message>
     <message>
         <source>Sleep after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille après, sur secteur</translation>
     </message>
     <message>
         <source>Sleep by</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de mise en veille</translation>
     </message>
     <message>
         <source>Sleep by, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de mise en veille, sur batterie</translation>
     </message>
     <message>
         <source>Sleep by, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de mise en veille, sur secteur</translation>
     </message>
     <message>
         <source>Never</source>
         <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jamais</translation>
     </message>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing happens when idle here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ici, rien ne se passe en cas d&apos;inactivité&#xa0;: %1</translation>
     </message>
     <message>
         <source>The screen is not dimmed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écran n&apos;est pas assombri&#xa0;: %1</translation>
     </message>
     <message>
         <source>The screen is not turned off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écran n&apos;est pas éteint&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePolicy</name>
     <message>
         <source>%1 when idle was refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour inactivité a été refusé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Kept awake from the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en veille empêchée depuis le menu de la zone de notification</translation>
     </message>
     <message>
         <source>an application</source>
-        <translation type="unfinished"></translation>
+        <translation>une application</translation>
     </message>
     <message>
         <source>Kept awake by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en veille empêchée par %1</translation>
     </message>
     <message>
         <source>Kept awake by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en veille empêchée par %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more keeping it awake</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>et par %n autre</numerusform>
+            <numerusform>et par %n autres</numerusform>
         </translation>
     </message>
 </context>
@@ -620,11 +621,11 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <name>LightText</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteint</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -695,31 +696,31 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <name>ProfileControl</name>
     <message>
         <source>The battery is low</source>
-        <translation type="unfinished"></translation>
+        <translation>La batterie est faible</translation>
     </message>
 </context>
 <context>
     <name>ProfileControlWidget</name>
     <message>
         <source>On line power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur secteur&#xa0;:</translation>
     </message>
     <message>
         <source>On battery:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur batterie&#xa0;:</translation>
     </message>
     <message>
         <source>Hold Power Saver while a battery is at or below</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le mode Économie d’énergie tant qu&apos;une batterie est au plus à</translation>
     </message>
     <message>
         <source>Keep as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas changer</translation>
     </message>
     <message>
         <source>%1 (not offered)</source>
         <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non proposé)</translation>
     </message>
 </context>
 <context>
@@ -876,11 +877,11 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>When idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactivité</translation>
     </message>
     <message>
         <source>Power profile</source>
-        <translation type="unfinished">Profil énergétique</translation>
+        <translation>Profil énergétique</translation>
     </message>
 </context>
 <context>
@@ -919,7 +920,7 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>Keep awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Empêcher la mise en veille</translation>
     </message>
 </context>
 <context>
@@ -979,11 +980,11 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage du clavier</translation>
     </message>
 </context>
 <context>
