@@ -57,61 +57,62 @@
     <name>BrightnessCommand</name>
     <message>
         <source>there is no screen backlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>brak podświetlenia ekranu.</translation>
     </message>
     <message>
         <source>its present level cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać jej bieżącego poziomu.</translation>
     </message>
     <message>
         <source>%1: the screen&apos;s brightness cannot be set: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można ustawić jasności ekranu: %2
+</translation>
     </message>
 </context>
 <context>
     <name>BrightnessControl</name>
     <message>
         <source>The screen&apos;s brightness could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zmienić jasności ekranu: %1</translation>
     </message>
     <message>
         <source>The keyboard light could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zmienić podświetlenia klawiatury: %1</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPage</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność</translation>
     </message>
     <message>
         <source>It cannot be set here: no login manager (logind) runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można jej tu ustawić: nie działa żaden menedżer logowania (logind).</translation>
     </message>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność ekranu</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Podświetlenie klawiatury</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPopup</name>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność ekranu</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Podświetlenie klawiatury</translation>
     </message>
 </context>
 <context>
@@ -188,19 +189,19 @@
     <name>ChargeLimitBox</name>
     <message>
         <source>Limit charging to preserve the battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ograniczaj ładowanie, aby chronić baterię</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Ładowanie kończy się przy %1&#xa0;% i wznawia się poniżej %2&#xa0;%</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Ładowanie kończy się przy %1&#xa0;%</translation>
     </message>
     <message>
         <source>Charging starts again below %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Ładowanie wznawia się poniżej %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -208,11 +209,11 @@
     <message>
         <source>The charge limit of %1 could not be turned on: %2</source>
         <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się włączyć limitu ładowania dla %1: %2</translation>
     </message>
     <message>
         <source>The charge limit of %1 could not be turned off: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyłączyć limitu ładowania dla %1: %2</translation>
     </message>
 </context>
 <context>
@@ -253,15 +254,15 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
     <message>
         <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwiększ lub zmniejsz jasność ekranu o jeden stopień albo ustaw ją na wartość procentową, np. 40%, i zakończ: dla klawiszy, które środowisko graficzne przypisuje do poleceń (w Wayland). Robi to działająca instancja programu, która pokazuje nowy poziom; jeśli żadna nie działa, jasność jest ustawiana od razu.</translation>
     </message>
     <message>
         <source>up|down|N%</source>
-        <translation type="unfinished"></translation>
+        <translation>up|down|N%</translation>
     </message>
     <message>
         <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa jasność „%1”: podaj up, down lub wartość procentową, np. 40%.</translation>
     </message>
 </context>
 <context>
@@ -469,158 +470,158 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <name>IdleControl</name>
     <message>
         <source>Kept awake from the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Usypianie zablokowane w zasobniku systemowym</translation>
     </message>
     <message>
         <source>This machine has no screen backlight to dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten komputer nie ma podświetlenia ekranu, które można by przyciemnić</translation>
     </message>
     <message>
         <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
-        <translation type="unfinished"></translation>
+        <translation>Menedżer logowania (logind) nie może tu ustawić jasności ekranu</translation>
     </message>
     <message>
         <source>The machine cannot be kept awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zablokować usypiania komputera: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePage</name>
     <message>
         <source>On battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Na baterii</translation>
     </message>
     <message>
         <source>On line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Na zasilaniu sieciowym</translation>
     </message>
     <message>
         <source>Dim the screen after</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciemnij ekran po</translation>
     </message>
     <message>
         <source>Dim the screen after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciemnij ekran po, na baterii</translation>
     </message>
     <message>
         <source>Dim the screen after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciemnij ekran po, na zasilaniu sieciowym</translation>
     </message>
     <message>
         <source>Dim to</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciemnij do</translation>
     </message>
     <message>
         <source>Dim to, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciemnij do, na baterii</translation>
     </message>
     <message>
         <source>Dim to, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciemnij do, na zasilaniu sieciowym</translation>
     </message>
     <message>
         <source>%1&#xa0;%</source>
         <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
-        <translation type="unfinished">%1&#xa0;%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Turn the screen off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ekran po</translation>
     </message>
     <message>
         <source>Turn the screen off after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ekran po, na baterii</translation>
     </message>
     <message>
         <source>Turn the screen off after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz ekran po, na zasilaniu sieciowym</translation>
     </message>
     <message>
         <source>Sleep after</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpij komputer po</translation>
     </message>
     <message>
         <source>Sleep after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpij komputer po, na baterii</translation>
     </message>
     <message>
         <source>Sleep after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpij komputer po, na zasilaniu sieciowym</translation>
     </message>
     <message>
         <source>Sleep by</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposób uśpienia</translation>
     </message>
     <message>
         <source>Sleep by, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposób uśpienia, na baterii</translation>
     </message>
     <message>
         <source>Sleep by, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposób uśpienia, na zasilaniu sieciowym</translation>
     </message>
     <message>
         <source>Never</source>
         <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nigdy</translation>
     </message>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing happens when idle here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezczynność nie wywołuje tu żadnych działań: %1</translation>
     </message>
     <message>
         <source>The screen is not dimmed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran nie jest przyciemniany: %1</translation>
     </message>
     <message>
         <source>The screen is not turned off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekran nie jest wyłączany: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePolicy</name>
     <message>
         <source>%1 when idle was refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (po bezczynności) odrzucono: %2.</translation>
     </message>
     <message>
         <source>Kept awake from the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Usypianie zablokowane w menu zasobnika systemowego</translation>
     </message>
     <message>
         <source>an application</source>
-        <translation type="unfinished"></translation>
+        <translation>aplikacja</translation>
     </message>
     <message>
         <source>Kept awake by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usypianie blokuje %1</translation>
     </message>
     <message>
         <source>Kept awake by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Usypianie blokuje %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more keeping it awake</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>i jeszcze %n aplikacja blokująca usypianie</numerusform>
+            <numerusform>i jeszcze %n aplikacje blokujące usypianie</numerusform>
+            <numerusform>i jeszcze %n aplikacji blokujących usypianie</numerusform>
         </translation>
     </message>
 </context>
@@ -628,11 +629,11 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <name>LightText</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączone</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -703,31 +704,31 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <name>ProfileControl</name>
     <message>
         <source>The battery is low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niski poziom naładowania baterii</translation>
     </message>
 </context>
 <context>
     <name>ProfileControlWidget</name>
     <message>
         <source>On line power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Na zasilaniu sieciowym:</translation>
     </message>
     <message>
         <source>On battery:</source>
-        <translation type="unfinished"></translation>
+        <translation>Na baterii:</translation>
     </message>
     <message>
         <source>Hold Power Saver while a battery is at or below</source>
-        <translation type="unfinished"></translation>
+        <translation>Utrzymuj profil Oszczędzanie energii, gdy poziom naładowania którejś baterii wynosi najwyżej</translation>
     </message>
     <message>
         <source>Keep as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostaw bez zmian</translation>
     </message>
     <message>
         <source>%1 (not offered)</source>
         <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (niedostępny)</translation>
     </message>
 </context>
 <context>
@@ -885,11 +886,11 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
     <message>
         <source>When idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezczynność</translation>
     </message>
     <message>
         <source>Power profile</source>
-        <translation type="unfinished">Profil zasilania</translation>
+        <translation>Profil zasilania</translation>
     </message>
 </context>
 <context>
@@ -928,7 +929,7 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
     <message>
         <source>Keep awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokuj usypianie</translation>
     </message>
 </context>
 <context>
@@ -989,11 +990,11 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Jasność</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Podświetlenie klawiatury</translation>
     </message>
 </context>
 <context>

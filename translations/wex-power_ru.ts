@@ -57,61 +57,62 @@
     <name>BrightnessCommand</name>
     <message>
         <source>there is no screen backlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>у экрана нет подсветки.</translation>
     </message>
     <message>
         <source>its present level cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать её текущий уровень.</translation>
     </message>
     <message>
         <source>%1: the screen&apos;s brightness cannot be set: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не удаётся установить яркость экрана: %2
+</translation>
     </message>
 </context>
 <context>
     <name>BrightnessControl</name>
     <message>
         <source>The screen&apos;s brightness could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось изменить яркость экрана: %1</translation>
     </message>
     <message>
         <source>The keyboard light could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось изменить подсветку клавиатуры: %1</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPage</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость</translation>
     </message>
     <message>
         <source>It cannot be set here: no login manager (logind) runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь её нельзя изменить: диспетчер входа (logind) не запущен.</translation>
     </message>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость экрана</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсветка клавиатуры</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Экран</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPopup</name>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость экрана</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсветка клавиатуры</translation>
     </message>
 </context>
 <context>
@@ -188,19 +189,19 @@
     <name>ChargeLimitBox</name>
     <message>
         <source>Limit charging to preserve the battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Ограничивать зарядку, чтобы сберечь батарею</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарядка прекращается на %1&#xa0;% и возобновляется ниже %2&#xa0;%</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарядка прекращается на %1&#xa0;%</translation>
     </message>
     <message>
         <source>Charging starts again below %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарядка возобновляется ниже %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -208,11 +209,11 @@
     <message>
         <source>The charge limit of %1 could not be turned on: %2</source>
         <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось включить ограничение заряда для %1: %2</translation>
     </message>
     <message>
         <source>The charge limit of %1 could not be turned off: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось выключить ограничение заряда для %1: %2</translation>
     </message>
 </context>
 <context>
@@ -253,15 +254,15 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить яркость экрана на один шаг вверх или вниз либо установить её в процентах, например 40%, и выйти: для клавиш, которые окружение рабочего стола привязывает к командам (в Wayland). Это делает уже запущенный экземпляр программы, показывая новый уровень; если его нет, яркость устанавливается сразу.</translation>
     </message>
     <message>
         <source>up|down|N%</source>
-        <translation type="unfinished"></translation>
+        <translation>up|down|N%</translation>
     </message>
     <message>
         <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое значение яркости «%1»: укажите up, down или значение в процентах, например 40%.</translation>
     </message>
 </context>
 <context>
@@ -469,158 +470,158 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <name>IdleControl</name>
     <message>
         <source>Kept awake from the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Сон запрещён из системного лотка</translation>
     </message>
     <message>
         <source>This machine has no screen backlight to dim</source>
-        <translation type="unfinished"></translation>
+        <translation>У этого компьютера нет подсветки экрана, которую можно было бы затемнить</translation>
     </message>
     <message>
         <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
-        <translation type="unfinished"></translation>
+        <translation>Диспетчер входа (logind) не может здесь изменить яркость экрана</translation>
     </message>
     <message>
         <source>The machine cannot be kept awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запретить компьютеру переход в сон: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePage</name>
     <message>
         <source>On battery</source>
-        <translation type="unfinished"></translation>
+        <translation>При питании от батареи</translation>
     </message>
     <message>
         <source>On line power</source>
-        <translation type="unfinished"></translation>
+        <translation>При питании от сети</translation>
     </message>
     <message>
         <source>Dim the screen after</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнять экран через</translation>
     </message>
     <message>
         <source>Dim the screen after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнять экран через, при питании от батареи</translation>
     </message>
     <message>
         <source>Dim the screen after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнять экран через, при питании от сети</translation>
     </message>
     <message>
         <source>Dim to</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнять до</translation>
     </message>
     <message>
         <source>Dim to, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнять до, при питании от батареи</translation>
     </message>
     <message>
         <source>Dim to, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнять до, при питании от сети</translation>
     </message>
     <message>
         <source>%1&#xa0;%</source>
         <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
-        <translation type="unfinished">%1&#xa0;%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Turn the screen off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключать экран через</translation>
     </message>
     <message>
         <source>Turn the screen off after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключать экран через, при питании от батареи</translation>
     </message>
     <message>
         <source>Turn the screen off after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключать экран через, при питании от сети</translation>
     </message>
     <message>
         <source>Sleep after</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходить в сон через</translation>
     </message>
     <message>
         <source>Sleep after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходить в сон через, при питании от батареи</translation>
     </message>
     <message>
         <source>Sleep after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходить в сон через, при питании от сети</translation>
     </message>
     <message>
         <source>Sleep by</source>
-        <translation type="unfinished"></translation>
+        <translation>Способ перехода в сон</translation>
     </message>
     <message>
         <source>Sleep by, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Способ перехода в сон, при питании от батареи</translation>
     </message>
     <message>
         <source>Sleep by, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Способ перехода в сон, при питании от сети</translation>
     </message>
     <message>
         <source>Never</source>
         <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Никогда</translation>
     </message>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n мин</numerusform>
+            <numerusform>%n мин</numerusform>
+            <numerusform>%n мин</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing happens when idle here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>При бездействии здесь ничего не происходит: %1</translation>
     </message>
     <message>
         <source>The screen is not dimmed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Экран не затемняется: %1</translation>
     </message>
     <message>
         <source>The screen is not turned off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Экран не выключается: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePolicy</name>
     <message>
         <source>%1 when idle was refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (при бездействии) отклонено: %2.</translation>
     </message>
     <message>
         <source>Kept awake from the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Сон запрещён в меню системного лотка</translation>
     </message>
     <message>
         <source>an application</source>
-        <translation type="unfinished"></translation>
+        <translation>приложение</translation>
     </message>
     <message>
         <source>Kept awake by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сон блокирует %1</translation>
     </message>
     <message>
         <source>Kept awake by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сон блокирует %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more keeping it awake</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>и ещё %n приложение, блокирующее сон</numerusform>
+            <numerusform>и ещё %n приложения, блокирующие сон</numerusform>
+            <numerusform>и ещё %n приложений, блокирующих сон</numerusform>
         </translation>
     </message>
 </context>
@@ -628,11 +629,11 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <name>LightText</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -703,31 +704,31 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <name>ProfileControl</name>
     <message>
         <source>The battery is low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низкий заряд батареи</translation>
     </message>
 </context>
 <context>
     <name>ProfileControlWidget</name>
     <message>
         <source>On line power:</source>
-        <translation type="unfinished"></translation>
+        <translation>При питании от сети:</translation>
     </message>
     <message>
         <source>On battery:</source>
-        <translation type="unfinished"></translation>
+        <translation>При питании от батареи:</translation>
     </message>
     <message>
         <source>Hold Power Saver while a battery is at or below</source>
-        <translation type="unfinished"></translation>
+        <translation>Удерживать «Энергосбережение», пока заряд какой-либо батареи не выше</translation>
     </message>
     <message>
         <source>Keep as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить как есть</translation>
     </message>
     <message>
         <source>%1 (not offered)</source>
         <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (недоступен)</translation>
     </message>
 </context>
 <context>
@@ -885,11 +886,11 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>When idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Бездействие</translation>
     </message>
     <message>
         <source>Power profile</source>
-        <translation type="unfinished">Профиль питания</translation>
+        <translation>Профиль питания</translation>
     </message>
 </context>
 <context>
@@ -928,7 +929,7 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>Keep awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Не засыпать</translation>
     </message>
 </context>
 <context>
@@ -989,11 +990,11 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсветка клавиатуры</translation>
     </message>
 </context>
 <context>
