@@ -57,61 +57,62 @@
     <name>BrightnessCommand</name>
     <message>
         <source>there is no screen backlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面のバックライトがありません。</translation>
     </message>
     <message>
         <source>its present level cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の明るさを読み取れません。</translation>
     </message>
     <message>
         <source>%1: the screen&apos;s brightness cannot be set: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 画面の明るさを設定できません: %2
+</translation>
     </message>
 </context>
 <context>
     <name>BrightnessControl</name>
     <message>
         <source>The screen&apos;s brightness could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさを変更できませんでした: %1</translation>
     </message>
     <message>
         <source>The keyboard light could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのバックライトを変更できませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPage</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>It cannot be set here: no login manager (logind) runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここでは設定できません: ログインマネージャー（logind）が動作していません。</translation>
     </message>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのバックライト</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPopup</name>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのバックライト</translation>
     </message>
 </context>
 <context>
@@ -182,19 +183,19 @@
     <name>ChargeLimitBox</name>
     <message>
         <source>Limit charging to preserve the battery</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー保護のために充電を制限する</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% で充電を停止し、%2% を下回ると充電を再開します</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% で充電を停止します</translation>
     </message>
     <message>
         <source>Charging starts again below %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% を下回ると充電を再開します</translation>
     </message>
 </context>
 <context>
@@ -202,11 +203,11 @@
     <message>
         <source>The charge limit of %1 could not be turned on: %2</source>
         <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の充電制限をオンにできませんでした: %2</translation>
     </message>
     <message>
         <source>The charge limit of %1 could not be turned off: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の充電制限をオフにできませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -247,15 +248,15 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
     <message>
         <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさを 1 段階上げるか下げるか、40% のような割合に設定して終了します。デスクトップがキーをコマンドに割り当てる場合（Wayland）に使用します。実行中のインスタンスが設定して新しい明るさを表示します。実行中のインスタンスがなければ直接設定します。</translation>
     </message>
     <message>
         <source>up|down|N%</source>
-        <translation type="unfinished"></translation>
+        <translation>up|down|N%</translation>
     </message>
     <message>
         <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ「%1」は無効です: up、down、または 40% のような割合を指定してください。</translation>
     </message>
 </context>
 <context>
@@ -459,152 +460,152 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <name>IdleControl</name>
     <message>
         <source>Kept awake from the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>トレイからスリープを防止しています</translation>
     </message>
     <message>
         <source>This machine has no screen backlight to dim</source>
-        <translation type="unfinished"></translation>
+        <translation>このマシンには暗くできる画面のバックライトがありません</translation>
     </message>
     <message>
         <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
-        <translation type="unfinished"></translation>
+        <translation>ログインマネージャー（logind）はここでは画面の明るさを設定できません</translation>
     </message>
     <message>
         <source>The machine cannot be kept awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープを防止できません: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePage</name>
     <message>
         <source>On battery</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー駆動時</translation>
     </message>
     <message>
         <source>On line power</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 電源使用時</translation>
     </message>
     <message>
         <source>Dim the screen after</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を暗くするまでの時間</translation>
     </message>
     <message>
         <source>Dim the screen after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を暗くするまでの時間（バッテリー駆動時）</translation>
     </message>
     <message>
         <source>Dim the screen after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を暗くするまでの時間（AC 電源使用時）</translation>
     </message>
     <message>
         <source>Dim to</source>
-        <translation type="unfinished"></translation>
+        <translation>暗くしたときの明るさ</translation>
     </message>
     <message>
         <source>Dim to, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>暗くしたときの明るさ（バッテリー駆動時）</translation>
     </message>
     <message>
         <source>Dim to, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>暗くしたときの明るさ（AC 電源使用時）</translation>
     </message>
     <message>
         <source>%1&#xa0;%</source>
         <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Turn the screen off after</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を消すまでの時間</translation>
     </message>
     <message>
         <source>Turn the screen off after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を消すまでの時間（バッテリー駆動時）</translation>
     </message>
     <message>
         <source>Turn the screen off after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を消すまでの時間（AC 電源使用時）</translation>
     </message>
     <message>
         <source>Sleep after</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープするまでの時間</translation>
     </message>
     <message>
         <source>Sleep after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープするまでの時間（バッテリー駆動時）</translation>
     </message>
     <message>
         <source>Sleep after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープするまでの時間（AC 電源使用時）</translation>
     </message>
     <message>
         <source>Sleep by</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープの方法</translation>
     </message>
     <message>
         <source>Sleep by, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープの方法（バッテリー駆動時）</translation>
     </message>
     <message>
         <source>Sleep by, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープの方法（AC 電源使用時）</translation>
     </message>
     <message>
         <source>Never</source>
         <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 分</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 秒</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing happens when idle here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>この環境ではアイドル時に何も行われません: %1</translation>
     </message>
     <message>
         <source>The screen is not dimmed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>画面は暗くなりません: %1</translation>
     </message>
     <message>
         <source>The screen is not turned off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>画面は消えません: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePolicy</name>
     <message>
         <source>%1 when idle was refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>アイドル時の%1は拒否されました: %2。</translation>
     </message>
     <message>
         <source>Kept awake from the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>トレイメニューからスリープを防止しています</translation>
     </message>
     <message>
         <source>an application</source>
-        <translation type="unfinished"></translation>
+        <translation>あるアプリケーション</translation>
     </message>
     <message>
         <source>Kept awake by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 がスリープを防止しています</translation>
     </message>
     <message>
         <source>Kept awake by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 がスリープを防止しています: %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more keeping it awake</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ほか %n 件がスリープを防止しています</numerusform>
         </translation>
     </message>
 </context>
@@ -612,11 +613,11 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <name>LightText</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -687,31 +688,31 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <name>ProfileControl</name>
     <message>
         <source>The battery is low</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量が少なくなっています</translation>
     </message>
 </context>
 <context>
     <name>ProfileControlWidget</name>
     <message>
         <source>On line power:</source>
-        <translation type="unfinished"></translation>
+        <translation>AC 電源使用時：</translation>
     </message>
     <message>
         <source>On battery:</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー駆動時：</translation>
     </message>
     <message>
         <source>Hold Power Saver while a battery is at or below</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量が次の値以下の間は「省電力」を維持する</translation>
     </message>
     <message>
         <source>Keep as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>変更しない</translation>
     </message>
     <message>
         <source>%1 (not offered)</source>
         <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（利用不可）</translation>
     </message>
 </context>
 <context>
@@ -867,11 +868,11 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
     <message>
         <source>When idle</source>
-        <translation type="unfinished"></translation>
+        <translation>アイドル時</translation>
     </message>
     <message>
         <source>Power profile</source>
-        <translation type="unfinished">電源プロファイル</translation>
+        <translation>電源プロファイル</translation>
     </message>
 </context>
 <context>
@@ -910,7 +911,7 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
     <message>
         <source>Keep awake</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープ防止</translation>
     </message>
 </context>
 <context>
@@ -969,11 +970,11 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのバックライト</translation>
     </message>
 </context>
 <context>

@@ -57,61 +57,62 @@
     <name>BrightnessCommand</name>
     <message>
         <source>there is no screen backlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>немає підсвічування екрана.</translation>
     </message>
     <message>
         <source>its present level cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>неможливо прочитати її поточний рівень.</translation>
     </message>
     <message>
         <source>%1: the screen&apos;s brightness cannot be set: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не вдається встановити яскравість екрана: %2
+</translation>
     </message>
 </context>
 <context>
     <name>BrightnessControl</name>
     <message>
         <source>The screen&apos;s brightness could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося змінити яскравість екрана: %1</translation>
     </message>
     <message>
         <source>The keyboard light could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося змінити підсвічування клавіатури: %1</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPage</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість</translation>
     </message>
     <message>
         <source>It cannot be set here: no login manager (logind) runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тут її неможливо змінити: диспетчер входу (logind) не запущено.</translation>
     </message>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість екрана</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Підсвічування клавіатури</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Екран</translation>
     </message>
 </context>
 <context>
     <name>BrightnessPopup</name>
     <message>
         <source>Screen brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість екрана</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Підсвічування клавіатури</translation>
     </message>
 </context>
 <context>
@@ -188,19 +189,19 @@
     <name>ChargeLimitBox</name>
     <message>
         <source>Limit charging to preserve the battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Обмежувати заряджання, щоб зберегти ресурс батареї</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Заряджання припиняється на %1&#xa0;% і відновлюється нижче %2&#xa0;%</translation>
     </message>
     <message>
         <source>Charging stops at %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Заряджання припиняється на %1&#xa0;%</translation>
     </message>
     <message>
         <source>Charging starts again below %1&#xa0;%</source>
-        <translation type="unfinished"></translation>
+        <translation>Заряджання відновлюється нижче %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -208,11 +209,11 @@
     <message>
         <source>The charge limit of %1 could not be turned on: %2</source>
         <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося ввімкнути обмеження заряду для %1: %2</translation>
     </message>
     <message>
         <source>The charge limit of %1 could not be turned off: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося вимкнути обмеження заряду для %1: %2</translation>
     </message>
 </context>
 <context>
@@ -253,15 +254,15 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Збільшити або зменшити яскравість екрана на один крок чи встановити її у відсотках, наприклад 40%, і вийти: для клавіш, які стільниця прив’язує до команд (у Wayland). Це робить запущений екземпляр програми й показує новий рівень; якщо його немає, яскравість встановлюється відразу.</translation>
     </message>
     <message>
         <source>up|down|N%</source>
-        <translation type="unfinished"></translation>
+        <translation>up|down|N%</translation>
     </message>
     <message>
         <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неприпустиме значення яскравості «%1»: вкажіть up, down або відсотки, наприклад 40%.</translation>
     </message>
 </context>
 <context>
@@ -469,158 +470,158 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <name>IdleControl</name>
     <message>
         <source>Kept awake from the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Засинання заблоковано із системного лотка</translation>
     </message>
     <message>
         <source>This machine has no screen backlight to dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей комп’ютер не має підсвічування екрана, яке можна затемнити</translation>
     </message>
     <message>
         <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
-        <translation type="unfinished"></translation>
+        <translation>Диспетчер входу (logind) не може тут змінювати яскравість екрана</translation>
     </message>
     <message>
         <source>The machine cannot be kept awake: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося заблокувати засинання комп’ютера: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePage</name>
     <message>
         <source>On battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Від батареї</translation>
     </message>
     <message>
         <source>On line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Від електромережі</translation>
     </message>
     <message>
         <source>Dim the screen after</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнювати екран через</translation>
     </message>
     <message>
         <source>Dim the screen after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнювати екран через (від батареї)</translation>
     </message>
     <message>
         <source>Dim the screen after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнювати екран через (від електромережі)</translation>
     </message>
     <message>
         <source>Dim to</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнювати до</translation>
     </message>
     <message>
         <source>Dim to, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнювати до (від батареї)</translation>
     </message>
     <message>
         <source>Dim to, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Затемнювати до (від електромережі)</translation>
     </message>
     <message>
         <source>%1&#xa0;%</source>
         <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
-        <translation type="unfinished">%1&#xa0;%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Turn the screen off after</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимикати екран через</translation>
     </message>
     <message>
         <source>Turn the screen off after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимикати екран через (від батареї)</translation>
     </message>
     <message>
         <source>Turn the screen off after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимикати екран через (від електромережі)</translation>
     </message>
     <message>
         <source>Sleep after</source>
-        <translation type="unfinished"></translation>
+        <translation>Засинати через</translation>
     </message>
     <message>
         <source>Sleep after, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Засинати через (від батареї)</translation>
     </message>
     <message>
         <source>Sleep after, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Засинати через (від електромережі)</translation>
     </message>
     <message>
         <source>Sleep by</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб засинання</translation>
     </message>
     <message>
         <source>Sleep by, on battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб засинання (від батареї)</translation>
     </message>
     <message>
         <source>Sleep by, on line power</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб засинання (від електромережі)</translation>
     </message>
     <message>
         <source>Never</source>
         <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ніколи</translation>
     </message>
     <message numerus="yes">
         <source>%n min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n хв</numerusform>
+            <numerusform>%n хв</numerusform>
+            <numerusform>%n хв</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n s</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing happens when idle here: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Під час бездіяльності тут нічого не відбувається: %1</translation>
     </message>
     <message>
         <source>The screen is not dimmed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Екран не затемнюється: %1</translation>
     </message>
     <message>
         <source>The screen is not turned off: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Екран не вимикається: %1</translation>
     </message>
 </context>
 <context>
     <name>IdlePolicy</name>
     <message>
         <source>%1 when idle was refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (через бездіяльність) відхилено: %2.</translation>
     </message>
     <message>
         <source>Kept awake from the tray menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Засинання заблоковано з меню системного лотка</translation>
     </message>
     <message>
         <source>an application</source>
-        <translation type="unfinished"></translation>
+        <translation>програма</translation>
     </message>
     <message>
         <source>Kept awake by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Засинання блокує %1</translation>
     </message>
     <message>
         <source>Kept awake by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Засинання блокує %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more keeping it awake</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>і ще %n, що блокує засинання</numerusform>
+            <numerusform>і ще %n, що блокують засинання</numerusform>
+            <numerusform>і ще %n, що блокують засинання</numerusform>
         </translation>
     </message>
 </context>
@@ -628,11 +629,11 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <name>LightText</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимк.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -703,31 +704,31 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <name>ProfileControl</name>
     <message>
         <source>The battery is low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низький заряд батареї</translation>
     </message>
 </context>
 <context>
     <name>ProfileControlWidget</name>
     <message>
         <source>On line power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Від електромережі:</translation>
     </message>
     <message>
         <source>On battery:</source>
-        <translation type="unfinished"></translation>
+        <translation>Від батареї:</translation>
     </message>
     <message>
         <source>Hold Power Saver while a battery is at or below</source>
-        <translation type="unfinished"></translation>
+        <translation>Утримувати «Енергозбереження», поки заряд батареї не перевищує</translation>
     </message>
     <message>
         <source>Keep as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Не змінювати</translation>
     </message>
     <message>
         <source>%1 (not offered)</source>
         <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (не пропонується)</translation>
     </message>
 </context>
 <context>
@@ -885,11 +886,11 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>When idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Бездіяльність</translation>
     </message>
     <message>
         <source>Power profile</source>
-        <translation type="unfinished">Профіль живлення</translation>
+        <translation>Профіль живлення</translation>
     </message>
 </context>
 <context>
@@ -928,7 +929,7 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>Keep awake</source>
-        <translation type="unfinished"></translation>
+        <translation>Не засинати</translation>
     </message>
 </context>
 <context>
@@ -989,11 +990,11 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість</translation>
     </message>
     <message>
         <source>Keyboard light</source>
-        <translation type="unfinished"></translation>
+        <translation>Підсвічування клавіатури</translation>
     </message>
 </context>
 <context>
