@@ -217,12 +217,27 @@ void IdleControl::carryOut(const LogindBlockers &logind)
     blocks.logindIdle = logind.blocksIdle();
     blocks.logindSleep = logind.blocksSleep();
     for (IdlePolicy::Step step : policy.dueAndFree(blocks)) {
+        if (!stillAway(step))
+            return;
         policy.carriedOut(step);
         act(step);
     }
     // What logind holds up is tried again while the stretch lasts.
     if (!policy.dueAndFree(localBlocks()).isEmpty())
         retry->start(policy.retryMs());
+}
+
+// On a busy machine the alarm may be read after the person came back,
+// with the event that says so still on its way: the display server's
+// count now decides. When it cannot be read, nothing is done.
+bool IdleControl::stillAway(IdlePolicy::Step step) const
+{
+    const qint64 idleMs = idle->idleTime();
+    for (const IdlePolicy::Timeout &timeout : policy.timeouts()) {
+        if (timeout.step == step)
+            return idleMs >= timeout.msec;
+    }
+    return false;
 }
 
 void IdleControl::act(IdlePolicy::Step step)

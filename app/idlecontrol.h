@@ -73,6 +73,7 @@ private:
     void woke();
     void actOnDue();
     void carryOut(const LogindBlockers &logind);
+    bool stillAway(IdlePolicy::Step step) const;
     void act(IdlePolicy::Step step);
     void dim();
     void restoreScreen();

@@ -2,6 +2,7 @@
 
 #include "brightnesscontrol.h"
 #include "chargehistory.h"
+#include "chargelimitcontrol.h"
 #include "displayserver.h"
 #include "idlecontrol.h"
 #include "lidkeyscontrol.h"
@@ -10,6 +11,7 @@
 #include "poweractions.h"
 #include "powerprofiles.h"
 #include "powerservices.h"
+#include "profilecontrol.h"
 #include "settingsstorewatch.h"
 #include "wallclockwatch.h"
 #include "wirenames.h"
@@ -28,7 +30,9 @@ PowerController::PowerController(QObject *parent)
       wallClock(new WallClockWatch(this)), displayServer(new DisplayServer(this)),
       loginSession(new LogindSession(this)),
       lights(new BrightnessControl(loginSession, displayServer->globalKeys(), this)),
-      idleControl(new IdleControl(this, services))
+      idleControl(new IdleControl(this, services)),
+      chargeLimitControl(new ChargeLimitControl(services, this)),
+      profileControl(new ProfileControl(this))
 {
     connect(monitorClock, &MonitorClock::tick, this, &PowerController::tick);
     connect(storeWatch, &SettingsStoreWatch::changed, this, &PowerController::inputsChanged);
@@ -59,6 +63,17 @@ PowerController::PowerController(QObject *parent)
 
     connect(storeWatch, &SettingsStoreWatch::changed, idleControl, &IdleControl::settingsEdited);
     connect(idleControl, &IdleControl::warning, this, &PowerController::warning);
+    // Whether the daemon says the machine runs on line power. Its first
+    // word, read after the devices, still counts for where the machine
+    // starts from; a change after that is told as a change.
+    connect(services, &PowerServices::managerChanged, this, [this] {
+        if (!ticked && !startHeardOnBattery && services->onBattery()) {
+            startHeardOnBattery = true;
+            discharging = PowerMonitor::runsOnBattery(currentRun());
+        }
+        inputsChanged();
+    });
+    connect(chargeLimitControl, &ChargeLimitControl::warning, this, &PowerController::warning);
 
     connect(history, &ChargeHistory::loaded, this, &PowerController::historyLoaded);
     connect(history, &ChargeHistory::failed, this, &PowerController::historyUnavailable);
@@ -73,11 +88,8 @@ void PowerController::load()
 {
     offered = powerActions(services->sleepSupport());
     services->load();
-    for (const QString &path : services->devices()) {
-        const DeviceProperties battery = services->device(path);
-        discharging = discharging
-                || (battery.isMachineBattery() && battery.state() == UPowerWire::Discharging);
-    }
+    discharging = PowerMonitor::runsOnBattery(currentRun());
+    startHeardOnBattery = services->onBattery().has_value();
 }
 
 void PowerController::start()
@@ -129,6 +141,7 @@ void PowerController::showHistory(const QString &path, int spanSeconds)
 
 void PowerController::tick()
 {
+    ticked = true;
     changedSinceTick = false;
     // Edits made to the store outside the program count from this tick on.
     storeWatch->syncIfChanged();
@@ -162,6 +175,8 @@ PowerMonitor::Run PowerController::currentRun() const
     for (const QString &path : services->devices())
         run.devices.append(services->device(path));
     run.deviceBatteries = services->deviceBatteries();
+    run.daemonOnBattery = services->onBattery();
+    run.linePowers = services->linePowers();
     run.clocks = clock->now();
     run.timeOfDay = clock->timeOfDay();
     run.plannedGapMs = monitorClock->plannedGapMs();

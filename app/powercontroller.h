@@ -11,12 +11,14 @@
 class BrightnessControl;
 class ChargeHistory;
 class LidKeysControl;
+class ChargeLimitControl;
 class DisplayServer;
 class IdleControl;
 class LogindSession;
 class MonitorClock;
 class PowerProfiles;
 class PowerServices;
+class ProfileControl;
 class QSettings;
 class SettingsStoreWatch;
 class WallClockWatch;
@@ -67,6 +69,8 @@ public:
     LidKeysControl *lidAndKeys() const { return lidKeys; }
     // Whether the machine ran on its batteries at the last tick.
     bool isOnBattery() const { return discharging; }
+    // The batteries' charge limits.
+    ChargeLimitControl *chargeLimits() const { return chargeLimitControl; }
 
     // The actions the machine offered when the devices were read.
     QMap<QString, QString> offeredActions() const { return offered; }
@@ -123,11 +127,17 @@ private:
     BrightnessControl *lights;
     IdleControl *idleControl;
     LidKeysControl *lidKeys;
+    ChargeLimitControl *chargeLimitControl;
+    ProfileControl *profileControl;
     const Clock machineClock;
     const Clock *clock = &machineClock;
     PowerMonitor monitor;
     QMap<QString, QString> offered;
     bool discharging = false;
+    // Until the first tick, the daemon's first word on OnBattery, which
+    // comes after the devices, decides where the machine starts from.
+    bool ticked = false;
+    bool startHeardOnBattery = false;
     // Something a run reads was announced since the running tick began.
     bool changedSinceTick = false;
 };

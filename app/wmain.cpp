@@ -3,6 +3,7 @@
 #include "brightnesscontrol.h"
 #include "brightnesspage.h"
 #include "brightnesspopup.h"
+#include "chargelimitcontrol.h"
 #include "devicespage.h"
 #include "idlecontrol.h"
 #include "idlepage.h"
@@ -49,6 +50,7 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
             [this](const QString &text) { trayIcon->showMessage(text, true); });
 
     control = new WControl(this);
+    control->offerProfiles(power->profiles(), &PowerProfileMenu::profileName);
     devicesPage = new DevicesPage(ui.tabs);
     brightnessPage = new BrightnessPage(ui.tabs);
     ui.tabs->addTab(control, QIcon::fromTheme(QStringLiteral("preferences-system")),
@@ -116,6 +118,8 @@ void WMain::registerBattery(const DeviceProperties &device)
                 trayIcon->toggleWindow(shown);
             });
     connect(battery, &WBattery::historyWanted, power, &PowerController::showHistory);
+    connect(battery, &WBattery::chargeLimitWanted, power->chargeLimits(),
+            &ChargeLimitControl::setEnabled);
     connect(power, &PowerController::historyLoaded, battery, &WBattery::setHistory);
     connect(power, &PowerController::historyUnavailable, battery, &WBattery::setHistoryUnavailable);
     ui.tabs->addTab(battery, battery->windowIcon(), battery->tabTitle());

@@ -3,6 +3,7 @@
 #include "batteryhealth.h"
 #include "batteryindicator.h"
 #include "chargehistoryview.h"
+#include "chargelimitbox.h"
 #include "devicebattery.h"
 #include "foreigntext.h"
 #include "gaugeiconengine.h"
@@ -41,6 +42,7 @@ void WBattery::setProperties(const DeviceProperties &properties)
 {
     device = properties;
     showInfo();
+    showChargeLimit();
     updateCharge();
 }
 
@@ -100,6 +102,7 @@ void WBattery::build()
     connect(tray, &QSystemTrayIcon::activated, this, &WBattery::trayActivated);
 
     showInfo();
+    showChargeLimit();
     updateCharge();
     tray->setVisible(true);
 }
@@ -146,6 +149,26 @@ void WBattery::showInfo()
     for (const QString &line : lines)
         info->append(line);
     tray->setToolTip(QtCompat::toolTipHtml(*info->document()));
+}
+
+// Shown below the information lines while the daemon offers a limit;
+// nothing at all where it does not.
+void WBattery::showChargeLimit()
+{
+    const ChargeLimit limit = ChargeLimit::of(device);
+    if (!limit.supported) {
+        if (chargeLimit)
+            chargeLimit->hide();
+        return;
+    }
+    if (!chargeLimit) {
+        chargeLimit = new ChargeLimitBox(this);
+        connect(chargeLimit, &ChargeLimitBox::enableWanted, this,
+                [this](bool enabled) { emit chargeLimitWanted(path(), enabled); });
+        details->insertWidget(1, chargeLimit, 0);
+    }
+    chargeLimit->setLimit(limit);
+    chargeLimit->show();
 }
 
 ChargeHistoryView *WBattery::history()

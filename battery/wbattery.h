@@ -9,6 +9,7 @@
 
 class BatteryIndicator;
 class ChargeHistoryView;
+class ChargeLimitBox;
 class QLabel;
 class QTextEdit;
 class QVBoxLayout;
@@ -49,6 +50,8 @@ signals:
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     // The graph is shown and wants the charge of the last spanSeconds.
     void historyWanted(const QString &path, int spanSeconds);
+    // The person asks to turn the battery's charge limit on or off.
+    void chargeLimitWanted(const QString &path, bool enabled);
 
 public slots:
     void updateCharge();
@@ -64,10 +67,13 @@ private:
     void build();
     QStringList infoLines();
     void showInfo();
+    void showChargeLimit();
 
     QSystemTrayIcon *tray;
     QTextEdit *info;
     ChargeHistoryView *historyView = nullptr;
+    // Made for a battery whose daemon offers a charge limit.
+    ChargeLimitBox *chargeLimit = nullptr;
     QVBoxLayout *details;
     DeviceProperties device;
     QLabel *chargeLabel;

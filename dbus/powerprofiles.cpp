@@ -10,6 +10,8 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QVariantMap>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -84,6 +86,20 @@ struct PowerProfilesState
     }
 };
 
+// A hold the program wants, and one a daemon granted.
+struct WantedHold
+{
+    QString profile;
+    QString reason;
+    QString applicationId;
+};
+struct GrantedHold
+{
+    uint cookie;
+    int daemon;
+    QString owner;
+};
+
 class PowerProfilesPrivate : public QObject
 {
     Q_OBJECT
@@ -100,9 +116,13 @@ public:
     void take(const QVariantMap &values, bool whole);
     void publish(const PowerProfilesState &before);
     void write(const QString &profile);
+    void requestHold();
+    void held(QDBusPendingCallWatcher *call, int daemon, const QString &owner);
+    void sendRelease(const GrantedHold &hold);
 
 public Q_SLOTS:
     void propertiesChanged(const QDBusMessage &message);
+    void profileReleased(const QDBusMessage &message);
 
 public:
     PowerProfiles *q;
@@ -114,6 +134,11 @@ public:
     // Answers to an older search are dropped.
     quint64 generation = 0;
     bool resolveQueued = false;
+    std::optional<WantedHold> hold;
+    std::optional<GrantedHold> granted;
+    bool holdPending = false;
+    // Listened to from the first hold on: few programs ever hold one.
+    bool followingReleases = false;
 };
 
 PowerProfilesPrivate::PowerProfilesPrivate(PowerProfiles *q)
@@ -209,6 +234,8 @@ void PowerProfilesPrivate::forget()
     state = PowerProfilesState();
     daemon = -1;
     owner.clear();
+    // Its holds went with it.
+    granted.reset();
     publish(before);
 }
 
@@ -228,6 +255,12 @@ void PowerProfilesPrivate::take(const QVariantMap &values, bool whole)
     const auto degraded = values.constFind(PowerProfilesWire::performanceDegradedProperty);
     if (degraded != values.cend())
         state.degraded = readText(*degraded);
+    // The hold lives with the daemon followed.
+    if (granted && granted->owner != owner) {
+        sendRelease(*granted);
+        granted.reset();
+    }
+    requestHold();
     publish(before);
 }
 
@@ -277,6 +310,76 @@ void PowerProfilesPrivate::write(const QString &profile)
             });
 }
 
+void PowerProfilesPrivate::requestHold()
+{
+    if (!hold || granted || holdPending || daemon < 0 || !state.profiles.contains(hold->profile))
+        return;
+    const Daemon &d = daemons[daemon];
+    QDBusMessage call = QDBusMessage::createMethodCall(d.service, d.path, d.service,
+                                                       PowerProfilesWire::holdProfileMethod);
+    call << hold->profile << hold->reason << hold->applicationId;
+    call.setAutoStartService(false);
+    holdPending = true;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, asked = daemon, askedOwner = owner](QDBusPendingCallWatcher *c) {
+                held(c, asked, askedOwner);
+            });
+}
+
+void PowerProfilesPrivate::held(QDBusPendingCallWatcher *call, int asked, const QString &askedOwner)
+{
+    call->deleteLater();
+    holdPending = false;
+    const QDBusMessage reply = call->reply();
+    const bool current = hold && askedOwner == owner;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.signature() != QLatin1String("u")) {
+        if (current) {
+            const QString profile = hold->profile;
+            hold.reset();
+            const QString text = reply.errorMessage().trimmed().isEmpty() ? reply.errorName()
+                                                                          : reply.errorMessage();
+            Q_EMIT q->refused(profile, ForeignText::reason(text));
+        }
+        return;
+    }
+    const GrantedHold grant{reply.arguments().constFirst().toUInt(), asked, askedOwner};
+    // Released, or the daemon changed, while the question was out.
+    if (!current) {
+        sendRelease(grant);
+        requestHold();
+        return;
+    }
+    granted = grant;
+    if (!std::exchange(followingReleases, true)) {
+        for (const Daemon &d : daemons)
+            bus.connect(QString(), d.path, d.service, PowerProfilesWire::profileReleasedSignal,
+                        this, SLOT(profileReleased(QDBusMessage)));
+    }
+}
+
+void PowerProfilesPrivate::sendRelease(const GrantedHold &grant)
+{
+    const Daemon &d = daemons[grant.daemon];
+    // To the daemon that granted it, not to whoever has the name now.
+    QDBusMessage call = QDBusMessage::createMethodCall(grant.owner, d.path, d.service,
+                                                       PowerProfilesWire::releaseProfileMethod);
+    call << grant.cookie;
+    call.setAutoStartService(false);
+    // Nothing to do about a failure: a daemon that has gone dropped it.
+    bus.asyncCall(call);
+}
+
+// The daemon ended the hold itself: someone chose a profile.
+void PowerProfilesPrivate::profileReleased(const QDBusMessage &message)
+{
+    if (!granted || message.service() != granted->owner || message.signature() != QLatin1String("u")
+        || message.arguments().constFirst().toUInt() != granted->cookie)
+        return;
+    granted.reset();
+    hold.reset();
+}
+
 PowerProfiles::PowerProfiles(QObject *parent)
     : QObject(parent), d(std::make_unique<PowerProfilesPrivate>(this))
 {
@@ -316,6 +419,25 @@ void PowerProfiles::setActiveProfile(const QString &profile)
     QMetaObject::invokeMethod(
             this, [this, profile, reason] { Q_EMIT refused(profile, reason); },
             Qt::QueuedConnection);
+}
+
+void PowerProfiles::holdProfile(const QString &profile, const QString &reason,
+                                const QString &applicationId)
+{
+    if (d->hold && d->hold->profile == profile)
+        return;
+    releaseProfile();
+    d->hold = WantedHold{profile, reason, applicationId};
+    d->requestHold();
+}
+
+void PowerProfiles::releaseProfile()
+{
+    d->hold.reset();
+    if (d->granted) {
+        d->sendRelease(*d->granted);
+        d->granted.reset();
+    }
 }
 
 #include "powerprofiles.moc"

@@ -36,6 +36,15 @@ public:
     // daemon announces the switch; a failure is reported by refused().
     void setActiveProfile(const QString &profile);
 
+    // Holds a profile for as long as the program wants it: the daemon keeps
+    // it active over other choices until releaseProfile(), until someone
+    // chooses a profile (which ends the hold for good), or until the
+    // program leaves the bus. One hold at a time, asked for only while the
+    // daemon offers the profile, and asked for again of a daemon that
+    // restarts meanwhile. A refusal is reported by refused() and ends it.
+    void holdProfile(const QString &profile, const QString &reason, const QString &applicationId);
+    void releaseProfile();
+
 Q_SIGNALS:
     // Anything above changed, availability included.
     void changed();

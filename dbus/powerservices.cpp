@@ -1,11 +1,13 @@
 #include "powerservices.h"
 
 #include "announcedupower.h"
+#include "foreigntext.h"
 #include "polledupower.h"
 #include "wirenames.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QVersionNumber>
@@ -128,6 +130,42 @@ std::optional<bool> PowerServices::managerFlag(const QString &name) const
 std::optional<bool> PowerServices::onBattery() const
 {
     return managerFlag(UPowerWire::onBatteryProperty);
+}
+
+QList<DeviceProperties> PowerServices::linePowers() const
+{
+    QList<DeviceProperties> found;
+    // Kept current where the devices' own batteries are.
+    if (!followsDeviceBatteries())
+        return found;
+    for (const QString &path : generation->paths()) {
+        const DeviceProperties device = generation->device(path);
+        if (device.type() == UPowerWire::LinePower)
+            found.append(device);
+    }
+    return found;
+}
+
+void PowerServices::enableChargeLimit(const QString &path, bool enabled)
+{
+    QDBusMessage call =
+            QDBusMessage::createMethodCall(UPowerWire::service, path, UPowerWire::deviceInterface,
+                                           UPowerWire::enableChargeThresholdMethod);
+    call << enabled;
+    // polkit may ask the user first.
+    call.setInteractiveAuthorizationAllowed(true);
+    auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, path, enabled](QDBusPendingCallWatcher *answer) {
+                answer->deleteLater();
+                const QDBusMessage reply = answer->reply();
+                if (reply.type() == QDBusMessage::ReplyMessage)
+                    return;
+                const QString text = reply.errorMessage().trimmed().isEmpty()
+                        ? reply.errorName()
+                        : reply.errorMessage();
+                emit chargeLimitRefused(path, enabled, ForeignText::reason(text));
+            });
 }
 
 std::optional<bool> PowerServices::hasLid() const

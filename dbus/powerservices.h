@@ -38,6 +38,9 @@ public:
     // Whether the machine runs on its batteries, as the daemon says; none
     // where it does not tell (the older daemon is not asked).
     std::optional<bool> onBattery() const;
+    // The line-power devices (Type 1) whose values are kept current; none
+    // where they would have to be asked for.
+    QList<DeviceProperties> linePowers() const;
     // Whether the machine has a lid, and whether it is closed; a value of
     // another type than the daemon declares reads as none.
     std::optional<bool> hasLid() const;
@@ -62,7 +65,13 @@ public:
     // by refused(), with who holds logind's block on it where logind said no.
     void request(const QString &action);
 
+    // Asks the daemon to turn a battery's charge limit on or off, without
+    // waiting; the device announces the outcome. A refusal is told by
+    // chargeLimitRefused(), with the daemon's reason on one short line.
+    void enableChargeLimit(const QString &path, bool enabled);
+
 signals:
+    void chargeLimitRefused(const QString &path, bool enabled, const QString &reason);
     // A device announced while running has been read.
     void deviceAdded(const QString &path);
     void deviceChanged(const QString &path);

@@ -232,3 +232,27 @@ constexpr QLatin1String unInhibitMethod("UnInhibit");
 constexpr QLatin1String hasInhibitMethod("HasInhibit");
 constexpr QLatin1String hasInhibitChangedSignal("HasInhibitChanged");
 } // namespace SessionInhibitWire
+
+// UPower's charge limit (1.90.5 and later) and its line-power devices.
+namespace UPowerWire {
+constexpr QLatin1String onlineProperty("Online");
+constexpr QLatin1String chargeThresholdSupportedProperty("ChargeThresholdSupported");
+constexpr QLatin1String chargeThresholdEnabledProperty("ChargeThresholdEnabled");
+constexpr QLatin1String chargeStartThresholdProperty("ChargeStartThreshold");
+constexpr QLatin1String chargeEndThresholdProperty("ChargeEndThreshold");
+// Newer releases: which thresholds the hardware has (bit 0 the start, bit 1
+// the end); read where present, never relied on.
+constexpr QLatin1String
+        chargeThresholdSettingsSupportedProperty("ChargeThresholdSettingsSupported");
+constexpr uint startThresholdSetting = 1;
+constexpr uint endThresholdSetting = 2;
+constexpr QLatin1String enableChargeThresholdMethod("EnableChargeThreshold");
+} // namespace UPowerWire
+
+// power-profiles-daemon's holds: a profile kept while a program wants it,
+// dropped by the daemon when the program leaves the bus.
+namespace PowerProfilesWire {
+constexpr QLatin1String holdProfileMethod("HoldProfile");
+constexpr QLatin1String releaseProfileMethod("ReleaseProfile");
+constexpr QLatin1String profileReleasedSignal("ProfileReleased");
+} // namespace PowerProfilesWire

@@ -1,6 +1,7 @@
 #include "powermonitor.h"
 
 #include "chargerule.h"
+#include "linepower.h"
 #include "monitorrules.h"
 #include "poweractions.h"
 #include "settingskeys.h"
@@ -42,11 +43,12 @@ void PowerMonitor::decideOnce(const Run &run, const QSettings &settings, Decisio
     scheduled.tick(run.clocks, run.plannedGapMs);
     seen.clear();
     QStringList present;
+    const bool onLinePower = toldOnLinePower(run.daemonOnBattery, run.linePowers);
     for (const DeviceProperties &device : run.devices) {
         seen.insert(device.path(), seenOf(device));
         present << device.path();
         if (device.isMachineBattery())
-            decideForBattery(device, run, settings, decision);
+            decideForBattery(device, run, settings, onLinePower, decision);
     }
     QList<DeviceProperties> lowDevices;
     for (const DeviceProperties &device : run.deviceBatteries) {
@@ -64,13 +66,23 @@ void PowerMonitor::decideOnce(const Run &run, const QSettings &settings, Decisio
         decision.sleepMs = untilNextSchedule;
 }
 
+bool PowerMonitor::runsOnBattery(const Run &run)
+{
+    const bool onLinePower = toldOnLinePower(run.daemonOnBattery, run.linePowers);
+    return std::any_of(run.devices.cbegin(), run.devices.cend(),
+                       [onLinePower](const DeviceProperties &device) {
+                           return device.isMachineBattery()
+                                   && dischargesMachine(device, onLinePower);
+                       });
+}
+
 void PowerMonitor::decideForBattery(const DeviceProperties &device, const Run &run,
-                                    const QSettings &settings, Decision &decision)
+                                    const QSettings &settings, bool onLinePower, Decision &decision)
 {
     const QString path = device.path();
     const int percent = chargePercent(device);
     const CriticalSetting critical = criticalSettingFor(settings, path);
-    const bool discharging = device.state() == Discharging;
+    const bool discharging = dischargesMachine(device, onLinePower);
     const auto action = criticalActionFor(critical, percent);
     const bool requesting = action && discharging;
     if (requesting)
@@ -135,8 +147,13 @@ bool PowerMonitor::runsLow(const DeviceProperties &device, const QSettings &sett
 
 PowerMonitor::Seen PowerMonitor::seenOf(const DeviceProperties &device)
 {
-    return {device.type(), device.state(), chargePercent(device),
-            device.enumeration(warningLevelProperty), device.enumeration(batteryLevelProperty)};
+    const QVariant online = device.value(onlineProperty);
+    return {device.type(),
+            device.state(),
+            chargePercent(device),
+            device.enumeration(warningLevelProperty),
+            device.enumeration(batteryLevelProperty),
+            online.userType() == QMetaType::Bool ? int(online.toBool()) : -1};
 }
 
 bool PowerMonitor::seesChange(const QString &path, const DeviceProperties *device) const

@@ -38,6 +38,12 @@ public:
         QTime timeOfDay;
         qint64 plannedGapMs; // how long after the last run this one was due
 
+        // What the daemon says of line power, where it keeps that current:
+        // its OnBattery and its line-power devices (none on the older
+        // daemon, which the monitor does not ask for them).
+        std::optional<bool> daemonOnBattery;
+        QList<DeviceProperties> linePowers;
+
         // Answers to what an earlier decision on this run needed.
         std::optional<QMap<QString, QString>> offeredActions;
         QHash<QString, qlonglong> secondsToEmpty; // by battery
@@ -69,6 +75,9 @@ public:
     PowerMonitor();
 
     Decision decide(const Run &run, const QSettings &settings);
+    // Whether the machine runs on its batteries, as decide() would say of
+    // the run.
+    static bool runsOnBattery(const Run &run);
 
     // The machine says it has woken from sleep.
     void machineWasAway() { scheduled.machineWasAway(); }
@@ -82,7 +91,7 @@ public:
 private:
     void decideOnce(const Run &run, const QSettings &settings, Decision &decision);
     void decideForBattery(const DeviceProperties &device, const Run &run, const QSettings &settings,
-                          Decision &decision);
+                          bool onLinePower, Decision &decision);
     // Whether a device's battery has just run low and is to be warned of.
     bool runsLow(const DeviceProperties &device, const QSettings &settings);
     qint64 runSchedules(const Run &run, const QSettings &settings, Decision &decision);
@@ -91,9 +100,10 @@ private:
     CriticalWarning criticalWarning;
     RefusalNotice refusals;
     DeviceWarning deviceWarning;
-    // What the last run read of each device (type, state, charge, and the
-    // levels devices report): a change to anything else decides nothing.
-    using Seen = std::tuple<uint, uint, int, uint, uint>;
+    // What the last run read of each device (type, state, charge, the
+    // levels devices report, and whether line power is online): a change
+    // to anything else decides nothing.
+    using Seen = std::tuple<uint, uint, int, uint, uint, int>;
     static Seen seenOf(const DeviceProperties &device);
     QHash<QString, Seen> seen;
 };

@@ -99,4 +99,24 @@ QString suspendKey()
     return QStringLiteral("Control/Keys/Suspend");
 }
 
+QString profileOnLinePower()
+{
+    return QStringLiteral("Control/Profile/LinePower");
+}
+
+QString profileOnBattery()
+{
+    return QStringLiteral("Control/Profile/Battery");
+}
+
+QString profileLowHold()
+{
+    return QStringLiteral("Control/Profile/Low");
+}
+
+QString profileLowLevel()
+{
+    return QStringLiteral("Control/Profile/LowLevel");
+}
+
 } // namespace SettingsKeys

@@ -29,6 +29,14 @@ QString lidOnLinePower();
 QString lidDocked();
 QString powerKey();
 QString suspendKey();
+// The power profile set when the machine comes to line power or to its
+// batteries: one of the daemon's profiles, or empty to keep the profile.
+QString profileOnLinePower();
+QString profileOnBattery();
+// Whether power-saver is held while a battery runs low, and at which
+// charge in percent.
+QString profileLowHold();
+QString profileLowLevel();
 
 constexpr int defaultCriticalChargeLevel = 10;
 inline QString defaultCriticalAction()
@@ -38,6 +46,8 @@ inline QString defaultCriticalAction()
 constexpr bool defaultScheduleEnabled = false;
 constexpr bool defaultWarnWhenLow = true;
 constexpr int defaultHistorySpan = 24 * 3600;
+constexpr bool defaultProfileLowHold = false;
+constexpr int defaultProfileLowLevel = 20;
 
 inline QString defaultLidOrKey()
 {

@@ -4,6 +4,8 @@
 #include "devicecontrolwidget.h"
 #include "idlepage.h"
 #include "lidcontrolwidget.h"
+#include "powerprofiles.h"
+#include "profilecontrolwidget.h"
 #include "schedulecontrolwidget.h"
 #include "settingskeys.h"
 
@@ -108,4 +110,24 @@ void WControl::makeDeviceGroup()
     // Below the rows of the machine's batteries, above the stretch.
     auto *pageLayout = qobject_cast<QBoxLayout *>(batteryPage->layout());
     pageLayout->insertWidget(pageLayout->count() - 1, deviceGroup);
+}
+
+void WControl::offerProfiles(PowerProfiles *profiles, QString (*profileName)(const QString &))
+{
+    // The page comes with the first daemon that offers profiles; without
+    // one there is none.
+    const auto follow = [this, profiles, profileName] {
+        const bool offered = profiles->isAvailable() && !profiles->profiles().isEmpty();
+        if (!profilePage && !offered)
+            return;
+        if (!profilePage) {
+            profilePage = new ProfileControlWidget(profiles, profileName, this);
+            tabs->addTab(profilePage,
+                         QIcon::fromTheme(QStringLiteral("preferences-system-power-management")),
+                         tr("Power profile"));
+        }
+        tabs->setTabVisible(tabs->indexOf(profilePage), offered);
+    };
+    connect(profiles, &PowerProfiles::changed, this, follow);
+    follow();
 }

@@ -8,6 +8,8 @@
 class DeviceControlWidget;
 class IdlePage;
 class LidControlWidget;
+class PowerProfiles;
+class ProfileControlWidget;
 class QGroupBox;
 class QTabWidget;
 
@@ -33,6 +35,9 @@ public:
     IdlePage *idlePage() const { return idle; }
     // The "Lid and keys" page.
     LidControlWidget *lidAndKeysPage() const { return lidPage; }
+    // A "Power profile" page, shown while the daemon offers profiles;
+    // profileName gives a profile's name as a person reads it.
+    void offerProfiles(PowerProfiles *profiles, QString (*profileName)(const QString &));
 
 private:
     void makeDeviceGroup();
@@ -45,4 +50,5 @@ private:
     QGroupBox *deviceGroup = nullptr;
     QWidget *deviceRowsPage = nullptr;
     QMap<QString, DeviceControlWidget *> deviceRows;
+    ProfileControlWidget *profilePage = nullptr;
 };

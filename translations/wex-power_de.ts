@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>Der Bildschirm hat keine Hintergrundbeleuchtung.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>Der aktuelle Wert kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: Die Bildschirmhelligkeit kann nicht eingestellt werden: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>Die Bildschirmhelligkeit konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>Die Tastaturbeleuchtung konnte nicht geändert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>Hier nicht einstellbar: Es läuft kein Anmeldedienst (logind).</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Bildschirmhelligkeit</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Tastaturbeleuchtung</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Bildschirmhelligkeit</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Tastaturbeleuchtung</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -121,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Laden begrenzen, um den Akku zu schonen</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>Das Laden endet bei %1&#xa0;% und setzt unter %2&#xa0;% wieder ein</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>Das Laden endet bei %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>Das Laden setzt unter %1&#xa0;% wieder ein</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>Die Ladebegrenzung für %1 konnte nicht eingeschaltet werden: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>Die Ladebegrenzung für %1 konnte nicht ausgeschaltet werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -155,6 +248,18 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Die Bildschirmhelligkeit um eine Stufe erhöhen oder verringern oder auf einen Prozentwert wie 40% setzen und beenden: für Tasten, denen die Arbeitsumgebung Befehle zuweist (unter Wayland). Die laufende Instanz übernimmt das und zeigt die neue Stufe an; läuft keine, wird die Helligkeit sofort gesetzt.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Ungültige Helligkeit „%1“: Geben Sie „up“, „down“ oder einen Prozentwert wie 40% an.</translation>
     </message>
 </context>
 <context>
@@ -357,6 +462,173 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Über den Systemabschnitt der Kontrollleiste wach gehalten</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>Dieser Rechner hat keine Hintergrundbeleuchtung, die abgedunkelt werden könnte</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>Der Anmeldedienst (logind) kann die Bildschirmhelligkeit hier nicht einstellen</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>Der Rechner kann nicht wach gehalten werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>Im Akkubetrieb</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>Im Netzbetrieb</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Bildschirm abdunkeln nach</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Bildschirm abdunkeln nach, im Akkubetrieb</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Bildschirm abdunkeln nach, im Netzbetrieb</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Abdunkeln auf</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Abdunkeln auf, im Akkubetrieb</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Abdunkeln auf, im Netzbetrieb</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Bildschirm ausschalten nach</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Bildschirm ausschalten nach, im Akkubetrieb</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Bildschirm ausschalten nach, im Netzbetrieb</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Schlafen legen nach</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Schlafen legen nach, im Akkubetrieb</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Schlafen legen nach, im Netzbetrieb</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Schlafen legen per</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Schlafen legen per, im Akkubetrieb</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Schlafen legen per, im Netzbetrieb</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Nie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>Im Leerlauf geschieht hier nichts: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>Der Bildschirm wird nicht abgedunkelt: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>Der Bildschirm wird nicht ausgeschaltet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 bei Leerlauf wurde abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Über das Menü im Systemabschnitt wach gehalten</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>einer Anwendung</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Wach gehalten von %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Wach gehalten von %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>und von %n weiteren</numerusform>
+            <numerusform>und von %n weiteren</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -418,6 +690,37 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>Der Energieprofil-Dienst bietet dieses Profil nicht an.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>Der Akkustand ist niedrig</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>Im Netzbetrieb:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Im Akkubetrieb:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Energiesparmodus halten bei einem Akkustand bis</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Unverändert lassen</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (nicht angeboten)</translation>
     </message>
 </context>
 <context>
@@ -572,6 +875,14 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
         <source>Devices</source>
         <translation>Geräte</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Im Leerlauf</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Energieprofil</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -606,6 +917,10 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>Power is down</source>
         <translation>Netzstrom unterbrochen</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Wach halten</translation>
     </message>
 </context>
 <context>
@@ -662,6 +977,14 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
             <numerusform>und %n weiteres</numerusform>
             <numerusform>und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Tastaturbeleuchtung</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>la pantalla no tiene retroiluminación.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>no se puede leer su nivel actual.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: no se puede ajustar el brillo de la pantalla: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>No se pudo cambiar el brillo de la pantalla: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>No se pudo cambiar la iluminación del teclado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>No se puede ajustar aquí: no se está ejecutando ningún gestor de sesiones (logind).</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Brillo de la pantalla</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Iluminación del teclado</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Brillo de la pantalla</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Iluminación del teclado</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -121,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Limitar la carga para preservar la batería</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>La carga se detiene al %1&#xa0;% y se reanuda por debajo del %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>La carga se detiene al %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>La carga se reanuda por debajo del %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>No se pudo activar el límite de carga de %1: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>No se pudo desactivar el límite de carga de %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -155,6 +248,18 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Subir o bajar un paso el brillo de la pantalla, o ajustarlo a un porcentaje como 40%, y salir: para teclas que el escritorio asocia a comandos (en Wayland). Lo hace la instancia en ejecución, que muestra el nuevo nivel; si no hay ninguna, se ajusta de inmediato.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Brillo «%1» no válido: indique «up», «down» o un porcentaje como 40%.</translation>
     </message>
 </context>
 <context>
@@ -357,6 +462,173 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Mantenido activo desde la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>Este equipo no tiene retroiluminación de pantalla que atenuar</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>El gestor de sesiones (logind) no puede ajustar aquí el brillo de la pantalla</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>No se puede mantener activo el equipo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>Con batería</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>Con alimentación de red</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Atenuar la pantalla después de</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Atenuar la pantalla después de, con batería</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Atenuar la pantalla después de, con alimentación de red</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Atenuar hasta el</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Atenuar hasta el, con batería</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Atenuar hasta el, con alimentación de red</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Apagar la pantalla después de</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Apagar la pantalla después de, con batería</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Apagar la pantalla después de, con alimentación de red</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Poner en reposo después de</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Poner en reposo después de, con batería</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Poner en reposo después de, con alimentación de red</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Modo de reposo</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Modo de reposo, con batería</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Modo de reposo, con alimentación de red</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Nunca</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>Aquí no ocurre nada en caso de inactividad: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>La pantalla no se atenúa: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>La pantalla no se apaga: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 por inactividad fue rechazado: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Mantenido activo desde el menú de la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>una aplicación</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Mantenido activo por %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Mantenido activo por %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>y %n más que lo mantiene activo</numerusform>
+            <numerusform>y %n más que lo mantienen activo</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Apagado</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -418,6 +690,37 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>El servicio de perfiles de energía no ofrece este perfil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>La batería está baja</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>Con alimentación de red:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Con batería:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Mantener Ahorro de energía mientras una batería esté como máximo al</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Dejar como está</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (no disponible)</translation>
     </message>
 </context>
 <context>
@@ -572,6 +875,14 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
         <source>Devices</source>
         <translation>Dispositivos</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Inactividad</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Perfil de energía</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -606,6 +917,10 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>Power is down</source>
         <translation>Alimentación de red interrumpida</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Mantener activo</translation>
     </message>
 </context>
 <context>
@@ -662,6 +977,14 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
             <numerusform>y %n más</numerusform>
             <numerusform>y %n más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Iluminación del teclado</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>l&apos;écran n&apos;a pas de rétroéclairage.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>impossible de lire son niveau actuel.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1&#xa0;: impossible de régler la luminosité de l&apos;écran&#xa0;: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>La luminosité de l&apos;écran n&apos;a pas pu être modifiée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>Le rétroéclairage du clavier n&apos;a pas pu être modifié&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>Impossible de la régler ici&#xa0;: aucun gestionnaire de sessions (logind) n&apos;est lancé.</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Luminosité de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Rétroéclairage du clavier</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Écran</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Luminosité de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Rétroéclairage du clavier</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -121,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Limiter la charge pour préserver la batterie</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>La charge s&apos;arrête à %1&#xa0;% et reprend en dessous de %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>La charge s&apos;arrête à %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>La charge reprend en dessous de %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>La limite de charge de %1 n&apos;a pas pu être activée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>La limite de charge de %1 n&apos;a pas pu être désactivée&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -155,6 +248,18 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Augmenter ou diminuer la luminosité de l&apos;écran d&apos;un cran, ou la régler à un pourcentage comme 40%, puis quitter&#xa0;: pour les touches auxquelles le bureau associe des commandes (sous Wayland). L&apos;instance en cours d&apos;exécution s&apos;en charge et affiche le nouveau niveau&#xa0;; s&apos;il n&apos;y en a pas, la luminosité est réglée immédiatement.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Luminosité «&#xa0;%1&#xa0;» non valide&#xa0;: indiquez «&#xa0;up&#xa0;», «&#xa0;down&#xa0;» ou un pourcentage comme 40%.</translation>
     </message>
 </context>
 <context>
@@ -333,15 +438,15 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <name>DisplayServer</name>
     <message>
         <source>This display server does not report idle time</source>
-        <translation>Ce serveur d'affichage n'indique pas le temps d'inactivité</translation>
+        <translation>Ce serveur d&apos;affichage n&apos;indique pas le temps d&apos;inactivité</translation>
     </message>
     <message>
         <source>Keys cannot be taken on this display server</source>
-        <translation>Les touches ne peuvent pas être prises en charge sur ce serveur d'affichage</translation>
+        <translation>Les touches ne peuvent pas être prises en charge sur ce serveur d&apos;affichage</translation>
     </message>
     <message>
         <source>This display server cannot turn the screen off</source>
-        <translation>Ce serveur d'affichage ne peut pas éteindre l'écran</translation>
+        <translation>Ce serveur d&apos;affichage ne peut pas éteindre l&apos;écran</translation>
     </message>
     <message>
         <source>The X server cannot be reached</source>
@@ -353,29 +458,196 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>The screen cannot be turned off on Wayland</source>
-        <translation>L'écran ne peut pas être éteint sous Wayland</translation>
+        <translation>L&apos;écran ne peut pas être éteint sous Wayland</translation>
+    </message>
+</context>
+<context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Mise en veille empêchée depuis la zone de notification</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>Cette machine n&apos;a pas de rétroéclairage d&apos;écran à assombrir</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>Le gestionnaire de sessions (logind) ne peut pas régler la luminosité de l&apos;écran ici</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>Impossible d&apos;empêcher la mise en veille de la machine&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>Sur batterie</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>Sur secteur</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Assombrir l&apos;écran après</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Assombrir l&apos;écran après, sur batterie</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Assombrir l&apos;écran après, sur secteur</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Assombrir jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Assombrir jusqu&apos;à, sur batterie</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Assombrir jusqu&apos;à, sur secteur</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Éteindre l&apos;écran après</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Éteindre l&apos;écran après, sur batterie</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Éteindre l&apos;écran après, sur secteur</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Mettre en veille après</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Mettre en veille après, sur batterie</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Mettre en veille après, sur secteur</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Mode de mise en veille</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Mode de mise en veille, sur batterie</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Mode de mise en veille, sur secteur</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Jamais</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>Ici, rien ne se passe en cas d&apos;inactivité&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>L&apos;écran n&apos;est pas assombri&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>L&apos;écran n&apos;est pas éteint&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 pour inactivité a été refusé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Mise en veille empêchée depuis le menu de la zone de notification</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>une application</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Mise en veille empêchée par %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Mise en veille empêchée par %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>et par %n autre</numerusform>
+            <numerusform>et par %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Éteint</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
-        <translation>logind n'a donné aucun verrou</translation>
+        <translation>logind n&apos;a donné aucun verrou</translation>
     </message>
     <message>
         <source>logind is not running</source>
-        <translation>logind n'est pas lancé</translation>
+        <translation>logind n&apos;est pas lancé</translation>
     </message>
 </context>
 <context>
     <name>LogindSession</name>
     <message>
         <source>No login manager (logind) is running.</source>
-        <translation>Aucun gestionnaire de sessions (logind) n'est lancé.</translation>
+        <translation>Aucun gestionnaire de sessions (logind) n&apos;est lancé.</translation>
     </message>
     <message>
         <source>The login manager (logind) did not answer.</source>
-        <translation>Le gestionnaire de sessions (logind) n'a pas répondu.</translation>
+        <translation>Le gestionnaire de sessions (logind) n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
@@ -418,6 +690,37 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>Le service des profils énergétiques ne propose pas ce profil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>La batterie est faible</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>Sur secteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Sur batterie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Garder le mode Économie d’énergie tant qu&apos;une batterie est au plus à</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Ne pas changer</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (non proposé)</translation>
     </message>
 </context>
 <context>
@@ -572,6 +875,14 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
         <source>Devices</source>
         <translation>Appareils</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Inactivité</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Profil énergétique</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -607,6 +918,10 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
         <source>Power is down</source>
         <translation>Alimentation secteur coupée</translation>
     </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Empêcher la mise en veille</translation>
+    </message>
 </context>
 <context>
     <name>WaylandIdleWatch</name>
@@ -616,11 +931,11 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
     <message>
         <source>This Wayland compositor does not report idle time</source>
-        <translation>Ce compositeur Wayland n'indique pas le temps d'inactivité</translation>
+        <translation>Ce compositeur Wayland n&apos;indique pas le temps d&apos;inactivité</translation>
     </message>
     <message>
         <source>This Wayland compositor has no seat whose idle time it could report</source>
-        <translation>Ce compositeur Wayland n'a aucun poste dont il pourrait indiquer le temps d'inactivité</translation>
+        <translation>Ce compositeur Wayland n&apos;a aucun poste dont il pourrait indiquer le temps d&apos;inactivité</translation>
     </message>
     <message>
         <source>The connection to the Wayland compositor broke</source>
@@ -663,19 +978,27 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
             <numerusform>et %n autres</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Rétroéclairage du clavier</translation>
+    </message>
 </context>
 <context>
     <name>X11IdleWatch</name>
     <message>
         <source>This X server does not report idle time</source>
-        <translation>Ce serveur X n'indique pas le temps d'inactivité</translation>
+        <translation>Ce serveur X n&apos;indique pas le temps d&apos;inactivité</translation>
     </message>
 </context>
 <context>
     <name>X11ScreenPower</name>
     <message>
         <source>This X server cannot turn the screen off (no DPMS)</source>
-        <translation>Ce serveur X ne peut pas éteindre l'écran (pas de DPMS)</translation>
+        <translation>Ce serveur X ne peut pas éteindre l&apos;écran (pas de DPMS)</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>lo schermo non ha retroilluminazione.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>non è possibile leggerne il livello attuale.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: impossibile regolare la luminosità dello schermo: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>Non è stato possibile cambiare la luminosità dello schermo: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>Non è stato possibile cambiare l&apos;illuminazione della tastiera: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>Qui non è regolabile: nessun gestore delle sessioni (logind) è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Luminosità dello schermo</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Illuminazione della tastiera</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Schermo</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Luminosità dello schermo</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Illuminazione della tastiera</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -121,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Limita la carica per preservare la batteria</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>La carica si ferma al %1&#xa0;% e riprende sotto il %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>La carica si ferma al %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>La carica riprende sotto il %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>Non è stato possibile attivare il limite di carica di %1: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>Non è stato possibile disattivare il limite di carica di %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -155,6 +248,18 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento inatteso «%1».</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Alza o abbassa di un livello la luminosità dello schermo, o impostala a una percentuale come 40%, ed esci: per i tasti che il desktop associa a comandi (su Wayland). Lo fa l&apos;istanza in esecuzione, che mostra il nuovo livello; se non ce n&apos;è una, la luminosità viene impostata subito.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Luminosità «%1» non valida: specificare «up», «down» o una percentuale come 40%.</translation>
     </message>
 </context>
 <context>
@@ -357,6 +462,173 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Mantenuto attivo dall&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>Questo computer non ha una retroilluminazione dello schermo da attenuare</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>Il gestore delle sessioni (logind) non può regolare qui la luminosità dello schermo</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>Non è possibile mantenere attivo il computer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>A batteria</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>Con alimentazione di rete</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Attenua lo schermo dopo</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Attenua lo schermo dopo, a batteria</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Attenua lo schermo dopo, con alimentazione di rete</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Attenua fino al</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Attenua fino al, a batteria</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Attenua fino al, con alimentazione di rete</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Spegni lo schermo dopo</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Spegni lo schermo dopo, a batteria</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Spegni lo schermo dopo, con alimentazione di rete</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Metti a riposo dopo</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Metti a riposo dopo, a batteria</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Metti a riposo dopo, con alimentazione di rete</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Modalità di riposo</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Modalità di riposo, a batteria</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Modalità di riposo, con alimentazione di rete</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Mai</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>Qui non succede nulla in caso di inattività: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>Lo schermo non viene attenuato: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>Lo schermo non viene spento: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 per inattività è stato rifiutato: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Mantenuto attivo dal menu dell&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>un&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Mantenuto attivo da %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Mantenuto attivo da %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>e %n altro che lo mantiene attivo</numerusform>
+            <numerusform>e altri %n che lo mantengono attivo</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -418,6 +690,37 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>Il servizio dei profili energetici non offre questo profilo.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>La batteria è quasi scarica</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>Con alimentazione di rete:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>A batteria:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Mantieni il profilo Risparmio energetico finché una batteria è al massimo al</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Lascia invariato</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (non disponibile)</translation>
     </message>
 </context>
 <context>
@@ -572,6 +875,14 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
         <source>Devices</source>
         <translation>Dispositivi</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Inattività</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Profilo energetico</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -606,6 +917,10 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>Power is down</source>
         <translation>Alimentazione di rete interrotta</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Mantieni attivo</translation>
     </message>
 </context>
 <context>
@@ -662,6 +977,14 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
             <numerusform>e %n altro</numerusform>
             <numerusform>e altri %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Illuminazione della tastiera</translation>
     </message>
 </context>
 <context>

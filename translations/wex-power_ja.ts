@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>画面のバックライトがありません。</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>現在の明るさを読み取れません。</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: 画面の明るさを設定できません: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>画面の明るさを変更できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>キーボードのバックライトを変更できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>ここでは設定できません: ログインマネージャー（logind）が動作していません。</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>画面の明るさ</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>キーボードのバックライト</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>画面</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>画面の明るさ</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>キーボードのバックライト</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -118,6 +180,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>バッテリー保護のために充電を制限する</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>%1% で充電を停止し、%2% を下回ると充電を再開します</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>%1% で充電を停止します</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>%1% を下回ると充電を再開します</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>%1 の充電制限をオンにできませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>%1 の充電制限をオフにできませんでした: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -152,6 +245,18 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>予期しない引数「%1」です。</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>画面の明るさを 1 段階上げるか下げるか、40% のような割合に設定して終了します。デスクトップがキーをコマンドに割り当てる場合（Wayland）に使用します。実行中のインスタンスが設定して新しい明るさを表示します。実行中のインスタンスがなければ直接設定します。</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>明るさ「%1」は無効です: up、down、または 40% のような割合を指定してください。</translation>
     </message>
 </context>
 <context>
@@ -352,6 +457,170 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>トレイからスリープを防止しています</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>このマシンには暗くできる画面のバックライトがありません</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>ログインマネージャー（logind）はここでは画面の明るさを設定できません</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>スリープを防止できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>バッテリー駆動時</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>AC 電源使用時</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>画面を暗くするまでの時間</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>画面を暗くするまでの時間（バッテリー駆動時）</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>画面を暗くするまでの時間（AC 電源使用時）</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>暗くしたときの明るさ</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>暗くしたときの明るさ（バッテリー駆動時）</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>暗くしたときの明るさ（AC 電源使用時）</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>画面を消すまでの時間</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>画面を消すまでの時間（バッテリー駆動時）</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>画面を消すまでの時間（AC 電源使用時）</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>スリープするまでの時間</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>スリープするまでの時間（バッテリー駆動時）</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>スリープするまでの時間（AC 電源使用時）</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>スリープの方法</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>スリープの方法（バッテリー駆動時）</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>スリープの方法（AC 電源使用時）</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>なし</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>この環境ではアイドル時に何も行われません: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>画面は暗くなりません: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>画面は消えません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>アイドル時の%1は拒否されました: %2。</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>トレイメニューからスリープを防止しています</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>あるアプリケーション</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>%1 がスリープを防止しています</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>%1 がスリープを防止しています: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>ほか %n 件がスリープを防止しています</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -413,6 +682,37 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>電源プロファイルのサービスはこのプロファイルを提供していません。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>バッテリー残量が少なくなっています</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>AC 電源使用時：</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>バッテリー駆動時：</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>バッテリー残量が次の値以下の間は「省電力」を維持する</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>変更しない</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1（利用不可）</translation>
     </message>
 </context>
 <context>
@@ -566,6 +866,14 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
         <source>Devices</source>
         <translation>デバイス</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>アイドル時</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>電源プロファイル</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -600,6 +908,10 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>Power is down</source>
         <translation>AC 電源が切断されました</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>スリープ防止</translation>
     </message>
 </context>
 <context>
@@ -655,6 +967,14 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
         <translation>
             <numerusform>ほか %n 台</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>キーボードのバックライト</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>brak podświetlenia ekranu.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>nie można odczytać jej bieżącego poziomu.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: nie można ustawić jasności ekranu: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>Nie udało się zmienić jasności ekranu: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>Nie udało się zmienić podświetlenia klawiatury: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>Nie można jej tu ustawić: nie działa żaden menedżer logowania (logind).</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Jasność ekranu</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Podświetlenie klawiatury</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Ekran</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Jasność ekranu</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Podświetlenie klawiatury</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -124,6 +186,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Ograniczaj ładowanie, aby chronić baterię</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>Ładowanie kończy się przy %1&#xa0;% i wznawia się poniżej %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>Ładowanie kończy się przy %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>Ładowanie wznawia się poniżej %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>Nie udało się włączyć limitu ładowania dla %1: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>Nie udało się wyłączyć limitu ładowania dla %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -158,6 +251,18 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Nieoczekiwany argument „%1”.</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Zwiększ lub zmniejsz jasność ekranu o jeden stopień albo ustaw ją na wartość procentową, np. 40%, i zakończ: dla klawiszy, które środowisko graficzne przypisuje do poleceń (w Wayland). Robi to działająca instancja programu, która pokazuje nowy poziom; jeśli żadna nie działa, jasność jest ustawiana od razu.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Nieprawidłowa jasność „%1”: podaj up, down lub wartość procentową, np. 40%.</translation>
     </message>
 </context>
 <context>
@@ -362,6 +467,176 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Usypianie zablokowane w zasobniku systemowym</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>Ten komputer nie ma podświetlenia ekranu, które można by przyciemnić</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>Menedżer logowania (logind) nie może tu ustawić jasności ekranu</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>Nie udało się zablokować usypiania komputera: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>Na baterii</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>Na zasilaniu sieciowym</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Przyciemnij ekran po</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Przyciemnij ekran po, na baterii</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Przyciemnij ekran po, na zasilaniu sieciowym</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Przyciemnij do</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Przyciemnij do, na baterii</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Przyciemnij do, na zasilaniu sieciowym</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Wyłącz ekran po</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Wyłącz ekran po, na baterii</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Wyłącz ekran po, na zasilaniu sieciowym</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Uśpij komputer po</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Uśpij komputer po, na baterii</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Uśpij komputer po, na zasilaniu sieciowym</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Sposób uśpienia</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Sposób uśpienia, na baterii</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Sposób uśpienia, na zasilaniu sieciowym</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Nigdy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>Bezczynność nie wywołuje tu żadnych działań: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>Ekran nie jest przyciemniany: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>Ekran nie jest wyłączany: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 (po bezczynności) odrzucono: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Usypianie zablokowane w menu zasobnika systemowego</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>aplikacja</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Usypianie blokuje %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Usypianie blokuje %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>i jeszcze %n aplikacja blokująca usypianie</numerusform>
+            <numerusform>i jeszcze %n aplikacje blokujące usypianie</numerusform>
+            <numerusform>i jeszcze %n aplikacji blokujących usypianie</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Wyłączone</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -423,6 +698,37 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>Usługa profili zasilania nie oferuje tego profilu.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>Niski poziom naładowania baterii</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>Na zasilaniu sieciowym:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Na baterii:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Utrzymuj profil Oszczędzanie energii, gdy poziom naładowania którejś baterii wynosi najwyżej</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Pozostaw bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (niedostępny)</translation>
     </message>
 </context>
 <context>
@@ -578,6 +884,14 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
         <source>Devices</source>
         <translation>Urządzenia</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Bezczynność</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Profil zasilania</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -612,6 +926,10 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>Power is down</source>
         <translation>Brak zasilania sieciowego</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Blokuj usypianie</translation>
     </message>
 </context>
 <context>
@@ -669,6 +987,14 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
             <numerusform>i %n inne</numerusform>
             <numerusform>i %n innych</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jasność</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Podświetlenie klawiatury</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>a tela não tem luz de fundo.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>não é possível ler o nível atual.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: não é possível ajustar o brilho da tela: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>Não foi possível alterar o brilho da tela: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>Não foi possível alterar a iluminação do teclado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>Não é possível ajustá-lo aqui: nenhum gerenciador de sessões (logind) está em execução.</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Brilho da tela</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Iluminação do teclado</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Tela</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Brilho da tela</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Iluminação do teclado</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -121,6 +183,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Limitar a carga para preservar a bateria</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>A carga para em %1&#xa0;% e recomeça abaixo de %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>A carga para em %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>A carga recomeça abaixo de %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>Não foi possível ativar o limite de carga de %1: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>Não foi possível desativar o limite de carga de %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -155,6 +248,18 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado “%1”.</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Aumentar ou diminuir o brilho da tela em um nível, ou ajustá-lo para uma porcentagem como 40%, e sair: para teclas que o ambiente de trabalho associa a comandos (no Wayland). A instância em execução faz o ajuste e mostra o novo nível; se não houver nenhuma, o brilho é ajustado imediatamente.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Brilho inválido “%1”: informe up, down ou uma porcentagem como 40%.</translation>
     </message>
 </context>
 <context>
@@ -357,6 +462,173 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Mantido acordado pela área de notificação</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>Esta máquina não tem luz de fundo na tela para escurecer</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>O gerenciador de sessões (logind) não pode ajustar o brilho da tela aqui</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>Não foi possível manter a máquina acordada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>Na bateria</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>Na rede elétrica</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Escurecer a tela após</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Escurecer a tela após, na bateria</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Escurecer a tela após, na rede elétrica</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Escurecer até</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Escurecer até, na bateria</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Escurecer até, na rede elétrica</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Desligar a tela após</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Desligar a tela após, na bateria</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Desligar a tela após, na rede elétrica</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Entrar em repouso após</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Entrar em repouso após, na bateria</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Entrar em repouso após, na rede elétrica</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Modo de repouso</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Modo de repouso, na bateria</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Modo de repouso, na rede elétrica</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Nunca</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>Aqui nada acontece durante a inatividade: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>A tela não é escurecida: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>A tela não é desligada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 (por inatividade) foi recusado: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Mantido acordado pelo menu da área de notificação</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>um aplicativo</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Mantido acordado por %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Mantido acordado por %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>e mais %n mantendo-o acordado</numerusform>
+            <numerusform>e mais %n mantendo-o acordado</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -418,6 +690,37 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>O serviço de perfis de energia não oferece este perfil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>A bateria está fraca</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>Na rede elétrica:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Na bateria:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Manter Economia de energia enquanto a carga de uma bateria não passar de</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Manter como está</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (não oferecido)</translation>
     </message>
 </context>
 <context>
@@ -572,6 +875,14 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
         <source>Devices</source>
         <translation>Dispositivos</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Inatividade</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Perfil de energia</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -606,6 +917,10 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     <message>
         <source>Power is down</source>
         <translation>Queda de energia</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Manter acordado</translation>
     </message>
 </context>
 <context>
@@ -662,6 +977,14 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
             <numerusform>e mais %n</numerusform>
             <numerusform>e mais %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Iluminação do teclado</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>у экрана нет подсветки.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>не удаётся прочитать её текущий уровень.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: не удаётся установить яркость экрана: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>Не удалось изменить яркость экрана: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>Не удалось изменить подсветку клавиатуры: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>Здесь её нельзя изменить: диспетчер входа (logind) не запущен.</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Яркость экрана</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Подсветка клавиатуры</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Экран</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Яркость экрана</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Подсветка клавиатуры</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -124,6 +186,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Ограничивать зарядку, чтобы сберечь батарею</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>Зарядка прекращается на %1&#xa0;% и возобновляется ниже %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>Зарядка прекращается на %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>Зарядка возобновляется ниже %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>Не удалось включить ограничение заряда для %1: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>Не удалось выключить ограничение заряда для %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -158,6 +251,18 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Неожиданный аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Изменить яркость экрана на один шаг вверх или вниз либо установить её в процентах, например 40%, и выйти: для клавиш, которые окружение рабочего стола привязывает к командам (в Wayland). Это делает уже запущенный экземпляр программы, показывая новый уровень; если его нет, яркость устанавливается сразу.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Недопустимое значение яркости «%1»: укажите up, down или значение в процентах, например 40%.</translation>
     </message>
 </context>
 <context>
@@ -362,6 +467,176 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Сон запрещён из системного лотка</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>У этого компьютера нет подсветки экрана, которую можно было бы затемнить</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>Диспетчер входа (logind) не может здесь изменить яркость экрана</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>Не удалось запретить компьютеру переход в сон: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>При питании от батареи</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>При питании от сети</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Затемнять экран через</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Затемнять экран через, при питании от батареи</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Затемнять экран через, при питании от сети</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Затемнять до</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Затемнять до, при питании от батареи</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Затемнять до, при питании от сети</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Выключать экран через</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Выключать экран через, при питании от батареи</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Выключать экран через, при питании от сети</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Переходить в сон через</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Переходить в сон через, при питании от батареи</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Переходить в сон через, при питании от сети</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Способ перехода в сон</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Способ перехода в сон, при питании от батареи</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Способ перехода в сон, при питании от сети</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Никогда</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n мин</numerusform>
+            <numerusform>%n мин</numerusform>
+            <numerusform>%n мин</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>При бездействии здесь ничего не происходит: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>Экран не затемняется: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>Экран не выключается: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 (при бездействии) отклонено: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Сон запрещён в меню системного лотка</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>приложение</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Сон блокирует %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Сон блокирует %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>и ещё %n приложение, блокирующее сон</numerusform>
+            <numerusform>и ещё %n приложения, блокирующие сон</numerusform>
+            <numerusform>и ещё %n приложений, блокирующих сон</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -423,6 +698,37 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>Служба профилей питания не предлагает этот профиль.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>Низкий заряд батареи</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>При питании от сети:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>При питании от батареи:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Удерживать «Энергосбережение», пока заряд какой-либо батареи не выше</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Оставить как есть</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (недоступен)</translation>
     </message>
 </context>
 <context>
@@ -578,6 +884,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>Devices</source>
         <translation>Устройства</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Бездействие</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Профиль питания</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -612,6 +926,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Power is down</source>
         <translation>Сетевое питание отключено</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Не засыпать</translation>
     </message>
 </context>
 <context>
@@ -669,6 +987,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
             <numerusform>и ещё %n</numerusform>
             <numerusform>и ещё %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Подсветка клавиатуры</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>немає підсвічування екрана.</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>неможливо прочитати її поточний рівень.</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1: не вдається встановити яскравість екрана: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>Не вдалося змінити яскравість екрана: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>Не вдалося змінити підсвічування клавіатури: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>Яскравість</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>Тут її неможливо змінити: диспетчер входу (logind) не запущено.</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Яскравість екрана</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Підсвічування клавіатури</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Екран</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>Яскравість екрана</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Підсвічування клавіатури</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -124,6 +186,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>Обмежувати заряджання, щоб зберегти ресурс батареї</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>Заряджання припиняється на %1&#xa0;% і відновлюється нижче %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>Заряджання припиняється на %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>Заряджання відновлюється нижче %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>Не вдалося ввімкнути обмеження заряду для %1: %2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>Не вдалося вимкнути обмеження заряду для %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -158,6 +251,18 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Неочікуваний аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>Збільшити або зменшити яскравість екрана на один крок чи встановити її у відсотках, наприклад 40%, і вийти: для клавіш, які стільниця прив’язує до команд (у Wayland). Це робить запущений екземпляр програми й показує новий рівень; якщо його немає, яскравість встановлюється відразу.</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>Неприпустиме значення яскравості «%1»: вкажіть up, down або відсотки, наприклад 40%.</translation>
     </message>
 </context>
 <context>
@@ -362,6 +467,176 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>Засинання заблоковано із системного лотка</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>Цей комп’ютер не має підсвічування екрана, яке можна затемнити</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>Диспетчер входу (logind) не може тут змінювати яскравість екрана</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>Не вдалося заблокувати засинання комп’ютера: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>Від батареї</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>Від електромережі</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>Затемнювати екран через</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>Затемнювати екран через (від батареї)</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>Затемнювати екран через (від електромережі)</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>Затемнювати до</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>Затемнювати до (від батареї)</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>Затемнювати до (від електромережі)</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>Вимикати екран через</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>Вимикати екран через (від батареї)</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>Вимикати екран через (від електромережі)</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>Засинати через</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>Засинати через (від батареї)</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>Засинати через (від електромережі)</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>Спосіб засинання</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>Спосіб засинання (від батареї)</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>Спосіб засинання (від електромережі)</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>Ніколи</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n хв</numerusform>
+            <numerusform>%n хв</numerusform>
+            <numerusform>%n хв</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
+            <numerusform>%n с</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>Під час бездіяльності тут нічого не відбувається: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>Екран не затемнюється: %1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>Екран не вимикається: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>%1 (через бездіяльність) відхилено: %2.</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>Засинання заблоковано з меню системного лотка</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>програма</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>Засинання блокує %1</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>Засинання блокує %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>і ще %n, що блокує засинання</numerusform>
+            <numerusform>і ще %n, що блокують засинання</numerusform>
+            <numerusform>і ще %n, що блокують засинання</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>Вимк.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -423,6 +698,37 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>Служба профілів живлення не пропонує цей профіль.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>Низький заряд батареї</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>Від електромережі:</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Від батареї:</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>Утримувати «Енергозбереження», поки заряд батареї не перевищує</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>Не змінювати</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1 (не пропонується)</translation>
     </message>
 </context>
 <context>
@@ -578,6 +884,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>Devices</source>
         <translation>Пристрої</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>Бездіяльність</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>Профіль живлення</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -613,6 +927,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>Power is down</source>
         <translation>Мережеве живлення вимкнено</translation>
     </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>Не засинати</translation>
+    </message>
 </context>
 <context>
     <name>WaylandIdleWatch</name>
@@ -630,7 +948,7 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
     <message>
         <source>The connection to the Wayland compositor broke</source>
-        <translation>З'єднання з композитором Wayland перервалося</translation>
+        <translation>З&apos;єднання з композитором Wayland перервалося</translation>
     </message>
 </context>
 <context>
@@ -669,6 +987,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
             <numerusform>і ще %n</numerusform>
             <numerusform>і ще %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яскравість</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>Підсвічування клавіатури</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,68 @@
     </message>
 </context>
 <context>
+    <name>BrightnessCommand</name>
+    <message>
+        <source>there is no screen backlight.</source>
+        <translation>没有屏幕背光。</translation>
+    </message>
+    <message>
+        <source>its present level cannot be read.</source>
+        <translation>无法读取其当前亮度。</translation>
+    </message>
+    <message>
+        <source>%1: the screen&apos;s brightness cannot be set: %2
+</source>
+        <translation>%1：无法设置屏幕亮度：%2
+</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessControl</name>
+    <message>
+        <source>The screen&apos;s brightness could not be changed: %1</source>
+        <translation>无法更改屏幕亮度：%1</translation>
+    </message>
+    <message>
+        <source>The keyboard light could not be changed: %1</source>
+        <translation>无法更改键盘背光：%1</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPage</name>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>It cannot be set here: no login manager (logind) runs.</source>
+        <translation>此处无法设置：没有运行登录管理器（logind）。</translation>
+    </message>
+    <message>
+        <source>Screen brightness</source>
+        <translation>屏幕亮度</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>键盘背光</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>屏幕</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessPopup</name>
+    <message>
+        <source>Screen brightness</source>
+        <translation>屏幕亮度</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>键盘背光</translation>
+    </message>
+</context>
+<context>
     <name>ChargeHistoryGraph</name>
     <message>
         <source>%1&#xa0;%</source>
@@ -118,6 +180,37 @@
     </message>
 </context>
 <context>
+    <name>ChargeLimitBox</name>
+    <message>
+        <source>Limit charging to preserve the battery</source>
+        <translation>限制充电以保护电池</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;% and starts again below %2&#xa0;%</source>
+        <translation>电量达到 %1% 时停止充电，低于 %2% 时重新开始充电</translation>
+    </message>
+    <message>
+        <source>Charging stops at %1&#xa0;%</source>
+        <translation>电量达到 %1% 时停止充电</translation>
+    </message>
+    <message>
+        <source>Charging starts again below %1&#xa0;%</source>
+        <translation>电量低于 %1% 时重新开始充电</translation>
+    </message>
+</context>
+<context>
+    <name>ChargeLimitControl</name>
+    <message>
+        <source>The charge limit of %1 could not be turned on: %2</source>
+        <extracomment>%1 names the battery, %2 is the daemon&apos;s reason.</extracomment>
+        <translation>无法开启 %1 的充电限制：%2</translation>
+    </message>
+    <message>
+        <source>The charge limit of %1 could not be turned off: %2</source>
+        <translation>无法关闭 %1 的充电限制：%2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Start in the background with only the tray icons; a later start without options shows the window, and closing the window hides it again.</source>
@@ -152,6 +245,18 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>多余的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>Set the screen&apos;s brightness one step up or down, or to a percentage such as 40%, and exit: for keys that the desktop binds to commands (on Wayland). The running instance does it and shows the new level; without one it is set at once.</source>
+        <translation>将屏幕亮度调高或调低一级，或设为某个百分比（如 40%），然后退出：用于桌面环境绑定到命令的按键（Wayland 下）。由正在运行的实例执行并显示新的亮度；若没有正在运行的实例，则直接设置。</translation>
+    </message>
+    <message>
+        <source>up|down|N%</source>
+        <translation>up|down|N%</translation>
+    </message>
+    <message>
+        <source>Invalid brightness &apos;%1&apos;: give up, down or a percentage such as 40%.</source>
+        <translation>无效的亮度“%1”：请指定 up、down 或百分比（如 40%）。</translation>
     </message>
 </context>
 <context>
@@ -352,6 +457,170 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>IdleControl</name>
+    <message>
+        <source>Kept awake from the tray</source>
+        <translation>已通过托盘保持唤醒</translation>
+    </message>
+    <message>
+        <source>This machine has no screen backlight to dim</source>
+        <translation>此机器没有可调暗的屏幕背光</translation>
+    </message>
+    <message>
+        <source>The login manager (logind) cannot set the screen&apos;s brightness here</source>
+        <translation>登录管理器（logind）无法在此设置屏幕亮度</translation>
+    </message>
+    <message>
+        <source>The machine cannot be kept awake: %1</source>
+        <translation>无法让机器保持唤醒：%1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePage</name>
+    <message>
+        <source>On battery</source>
+        <translation>使用电池时</translation>
+    </message>
+    <message>
+        <source>On line power</source>
+        <translation>使用交流电源时</translation>
+    </message>
+    <message>
+        <source>Dim the screen after</source>
+        <translation>空闲多久后调暗屏幕</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on battery</source>
+        <translation>空闲多久后调暗屏幕（使用电池时）</translation>
+    </message>
+    <message>
+        <source>Dim the screen after, on line power</source>
+        <translation>空闲多久后调暗屏幕（使用交流电源时）</translation>
+    </message>
+    <message>
+        <source>Dim to</source>
+        <translation>调暗至</translation>
+    </message>
+    <message>
+        <source>Dim to, on battery</source>
+        <translation>调暗至（使用电池时）</translation>
+    </message>
+    <message>
+        <source>Dim to, on line power</source>
+        <translation>调暗至（使用交流电源时）</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>A percentage of the screen&apos;s brightness range.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after</source>
+        <translation>空闲多久后关闭屏幕</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on battery</source>
+        <translation>空闲多久后关闭屏幕（使用电池时）</translation>
+    </message>
+    <message>
+        <source>Turn the screen off after, on line power</source>
+        <translation>空闲多久后关闭屏幕（使用交流电源时）</translation>
+    </message>
+    <message>
+        <source>Sleep after</source>
+        <translation>空闲多久后进入睡眠</translation>
+    </message>
+    <message>
+        <source>Sleep after, on battery</source>
+        <translation>空闲多久后进入睡眠（使用电池时）</translation>
+    </message>
+    <message>
+        <source>Sleep after, on line power</source>
+        <translation>空闲多久后进入睡眠（使用交流电源时）</translation>
+    </message>
+    <message>
+        <source>Sleep by</source>
+        <translation>睡眠方式</translation>
+    </message>
+    <message>
+        <source>Sleep by, on battery</source>
+        <translation>睡眠方式（使用电池时）</translation>
+    </message>
+    <message>
+        <source>Sleep by, on line power</source>
+        <translation>睡眠方式（使用交流电源时）</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the lists of idle times: that step never happens.</extracomment>
+        <translation>从不</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing happens when idle here: %1</source>
+        <translation>在此环境下空闲时不会执行任何操作：%1</translation>
+    </message>
+    <message>
+        <source>The screen is not dimmed: %1</source>
+        <translation>不会调暗屏幕：%1</translation>
+    </message>
+    <message>
+        <source>The screen is not turned off: %1</source>
+        <translation>不会关闭屏幕：%1</translation>
+    </message>
+</context>
+<context>
+    <name>IdlePolicy</name>
+    <message>
+        <source>%1 when idle was refused: %2.</source>
+        <translation>空闲时的%1被拒绝：%2。</translation>
+    </message>
+    <message>
+        <source>Kept awake from the tray menu</source>
+        <translation>已通过托盘菜单保持唤醒</translation>
+    </message>
+    <message>
+        <source>an application</source>
+        <translation>某个应用程序</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1</source>
+        <translation>由 %1 保持唤醒</translation>
+    </message>
+    <message>
+        <source>Kept awake by %1: %2</source>
+        <translation>由 %1 保持唤醒：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more keeping it awake</source>
+        <translation>
+            <numerusform>另有 %n 个程序保持唤醒</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LightText</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>LogindInhibitor</name>
     <message>
         <source>logind gave no inhibitor</source>
@@ -413,6 +682,37 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The power profile daemon does not offer this profile.</source>
         <translation>电源配置服务不提供此配置。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControl</name>
+    <message>
+        <source>The battery is low</source>
+        <translation>电池电量低</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileControlWidget</name>
+    <message>
+        <source>On line power:</source>
+        <translation>使用交流电源时：</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>使用电池时：</translation>
+    </message>
+    <message>
+        <source>Hold Power Saver while a battery is at or below</source>
+        <translation>任一电池电量不高于以下值时保持“节能”</translation>
+    </message>
+    <message>
+        <source>Keep as it is</source>
+        <translation>保持不变</translation>
+    </message>
+    <message>
+        <source>%1 (not offered)</source>
+        <extracomment>A profile chosen earlier that the daemon does not offer now; it is never set.</extracomment>
+        <translation>%1（未提供）</translation>
     </message>
 </context>
 <context>
@@ -566,6 +866,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <source>Devices</source>
         <translation>设备</translation>
     </message>
+    <message>
+        <source>When idle</source>
+        <translation>空闲时</translation>
+    </message>
+    <message>
+        <source>Power profile</source>
+        <translation>电源配置</translation>
+    </message>
 </context>
 <context>
     <name>WMain</name>
@@ -600,6 +908,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Power is down</source>
         <translation>交流电源已断开</translation>
+    </message>
+    <message>
+        <source>Keep awake</source>
+        <translation>保持唤醒</translation>
     </message>
 </context>
 <context>
@@ -655,6 +967,14 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
         <translation>
             <numerusform>以及另外 %n 个</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Keyboard light</source>
+        <translation>键盘背光</translation>
     </message>
 </context>
 <context>

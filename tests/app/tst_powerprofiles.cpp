@@ -1,10 +1,12 @@
 #include "mockservice.h"
 #include "powerprofilemenu.h"
 #include "powerprofiles.h"
+#include "systembuscalls.h"
 
+#include <QDBusArgument>
+#include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
 #include <memory>
 
@@ -37,6 +39,21 @@ QVariant daemonProperty(const MockService &daemon, const QString &name)
     get << daemon.busName() << name;
     const QDBusMessage reply = daemon.connection().call(get);
     return qvariant_cast<QDBusVariant>(reply.arguments().value(0)).variant();
+}
+
+// How many holds the daemon lists, whatever their signature.
+int holdCount(const MockService &daemon)
+{
+    const QVariant holds = daemonProperty(daemon, "ActiveProfileHolds");
+    if (holds.userType() != qMetaTypeId<QDBusArgument>())
+        return -1;
+    const auto list = holds.value<QDBusArgument>();
+    int count = 0;
+    list.beginArray();
+    for (; !list.atEnd(); ++count)
+        list.asVariant();
+    list.endArray();
+    return count;
 }
 
 void updateProperties(const MockService &daemon, const QVariantMap &values)
@@ -90,40 +107,14 @@ QAction *entry(const QMenu &menu, const QString &text)
 }
 
 // The method calls this process sends on the system bus while it runs
-// events for ms, seen by dbus-monitor between two calls of its own that mark
-// the start and the end.
+// events for ms.
 QStringList callsWhileIdle(int ms)
 {
-    QDBusConnection bus = QDBusConnection::systemBus();
-    QProcess monitor;
-    monitor.start("dbus-monitor", {"--system", "sender='" + bus.baseService() + "'"});
-    if (!monitor.waitForStarted())
+    SystemBusCalls calls;
+    if (!calls.start())
         return {"dbus-monitor did not start"};
-    QByteArray seen;
-    auto mark = [&](const QString &marker) {
-        QDBusMessage ping =
-                QDBusMessage::createMethodCall("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                               "org.freedesktop.DBus", "NameHasOwner");
-        ping << marker;
-        do {
-            bus.call(ping);
-            QTest::qWait(50);
-            seen += monitor.readAllStandardOutput();
-        } while (!seen.contains(marker.toUtf8()) && monitor.state() == QProcess::Running);
-    };
-    mark("wex.start.marker");
-    seen.clear();
     QTest::qWait(ms);
-    mark("wex.end.marker");
-    monitor.kill();
-    monitor.waitForFinished();
-    // Everything before the first ping of the end marker was sent while idle.
-    QStringList calls;
-    for (const QByteArray &line : seen.left(seen.indexOf("wex.end.marker")).split('\n')) {
-        if (line.startsWith("method call") && !line.contains("member=NameHasOwner"))
-            calls << QString::fromUtf8(line);
-    }
-    return calls;
+    return calls.stop();
 }
 } // namespace
 
@@ -140,6 +131,8 @@ private slots:
     void newerDaemonPreferred();
     void badInput_data();
     void badInput();
+    void holds_data();
+    void holds();
 };
 
 void TestPowerProfiles::choosingAndFollowing()
@@ -360,6 +353,77 @@ void TestPowerProfiles::badInput()
     QTRY_VERIFY_WITH_TIMEOUT(reading.isAvailable(), patience);
     QCOMPARE(reading.profiles(), following.profiles());
     QCOMPARE(reading.activeProfile(), expectedActive);
+}
+
+void TestPowerProfiles::holds_data()
+{
+    QTest::addColumn<QString>("service");
+    QTest::newRow("older name") << legacyService;
+    QTest::newRow("newer name") << newerService;
+}
+
+// One hold at a time, asked for only while the daemon offers its profile,
+// released by its cookie, asked for again of a daemon that restarts, and
+// ended for good when the daemon ends it (someone chose a profile).
+void TestPowerProfiles::holds()
+{
+    QFETCH(QString, service);
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+    auto daemon = startDaemon({}, service);
+    QVERIFY(daemon);
+    PowerProfiles profiles;
+    QTRY_VERIFY_WITH_TIMEOUT(profiles.isAvailable(), patience);
+    const QVariantList hold{"power-saver", "The battery is low", "wex-power"};
+
+    profiles.holdProfile("power-saver", "The battery is low", "wex-power");
+    profiles.holdProfile("power-saver", "The battery is low", "wex-power");
+    QVERIFY(daemon->waitForCalls("HoldProfile", 1, patience));
+    QCOMPARE(daemon->methodCalls("HoldProfile"), QList<QVariantList>{hold});
+    QTRY_COMPARE_WITH_TIMEOUT(holdCount(*daemon), 1, patience);
+    profiles.releaseProfile();
+    QVERIFY(daemon->waitForCalls("ReleaseProfile", 1, patience));
+    QCOMPARE(daemon->methodCalls("ReleaseProfile"), QList<QVariantList>{{1u}});
+
+    // Let go before the daemon answered: released once it has.
+    profiles.holdProfile("power-saver", "The battery is low", "wex-power");
+    profiles.releaseProfile();
+    QVERIFY(daemon->waitForCalls("ReleaseProfile", 2, patience));
+    QCOMPARE(daemon->methodCalls("ReleaseProfile").constLast(), QVariantList{2u});
+    QCOMPARE(holdCount(*daemon), 0);
+
+    // Not offered: not asked for until it is.
+    updateProperties(*daemon,
+                     {{"Profiles",
+                       QVariant::fromValue(QList<QVariantMap>{{{"Profile", "balanced"}},
+                                                              {{"Profile", "performance"}}})}});
+    QTRY_COMPARE_WITH_TIMEOUT(profiles.profiles(), standardProfiles.mid(1), patience);
+    profiles.holdProfile("power-saver", "The battery is low", "wex-power");
+    QTest::qWait(300);
+    QCOMPARE(daemon->callCount("HoldProfile"), 2);
+    updateProperties(*daemon,
+                     {{"Profiles",
+                       QVariant::fromValue(QList<QVariantMap>{{{"Profile", "power-saver"}},
+                                                              {{"Profile", "balanced"}}})}});
+    QVERIFY(daemon->waitForCalls("HoldProfile", 3, patience));
+
+    // A restarted daemon lost the hold: it is asked again.
+    daemon = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(!profiles.isAvailable(), patience);
+    daemon = startDaemon({}, service);
+    QVERIFY(daemon);
+    QVERIFY(daemon->waitForCalls("HoldProfile", 1, patience));
+    QCOMPARE(daemon->methodCalls("HoldProfile"), QList<QVariantList>{hold});
+
+    // The daemon ends the hold: it stays ended, across a restart too.
+    daemon->mock("EmitSignal", {service, "ProfileReleased", "u", QVariantList{1u}});
+    QTest::qWait(300);
+    daemon = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(!profiles.isAvailable(), patience);
+    daemon = startDaemon({}, service);
+    QVERIFY(daemon);
+    QTRY_VERIFY_WITH_TIMEOUT(profiles.isAvailable(), patience);
+    QTest::qWait(300);
+    QCOMPARE(daemon->callCount("HoldProfile"), 0);
 }
 
 QTEST_MAIN(TestPowerProfiles)

@@ -31,13 +31,13 @@ private slots:
     void olderStackConsoleKitRefusal();
 
 private:
-    // dbusmock's UPower 0.99 with a battery at 8 %, discharging; logind
-    // answers method with the error.
+    // dbusmock's UPower 0.99 with a battery at 8 %, discharging, and so on
+    // battery as upowerd would say; logind answers method with the error.
     QString startTodaysStack(const QString &method, const QString &error, double delay = 0)
     {
-        upower = std::make_unique<MockService>(QStringLiteral("org.freedesktop.UPower"),
-                                               QStringLiteral("/org/freedesktop/UPower"),
-                                               QStringLiteral("upower"));
+        upower = std::make_unique<MockService>(
+                QStringLiteral("org.freedesktop.UPower"), QStringLiteral("/org/freedesktop/UPower"),
+                QStringLiteral("upower"), QVariantMap{{QStringLiteral("OnBattery"), true}});
         logind = std::make_unique<MockService>(
                 QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
                 QStringLiteral("logind"), QVariantMap{{QStringLiteral("CanSuspend"), "yes"}});

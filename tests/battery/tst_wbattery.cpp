@@ -3,6 +3,7 @@
 #include "upowermock.h"
 #include "wbattery.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTextDocument>
@@ -35,6 +36,8 @@ private slots:
     void deviceStringsAreEscaped();
     void trayActivationIsReEmitted();
     void remainingFollowsState();
+    void chargeLimit_data();
+    void chargeLimit();
 
 private:
     // A battery's values as UPower gives them, with the overrides.
@@ -341,6 +344,80 @@ void TestWBattery::remainingFollowsState()
     device.update({{QStringLiteral("TimeToFull"), QStringLiteral("soon")}});
     battery.setProperties(device);
     QCOMPARE(battery.remaining(), qlonglong(0));
+}
+
+void TestWBattery::chargeLimit_data()
+{
+    QTest::addColumn<QVariantMap>("values");
+    QTest::addColumn<int>("mark"); // a Qt::CheckState, -1 for no box
+    QTest::addColumn<QString>("words"); // empty: none shown
+
+    const uint unused = 4294967295u;
+    const auto limit = [](const QVariant &enabled, const QVariant &start, const QVariant &end) {
+        return QVariantMap{{"ChargeThresholdSupported", true},
+                           {"ChargeThresholdEnabled", enabled},
+                           {"ChargeStartThreshold", start},
+                           {"ChargeEndThreshold", end}};
+    };
+    const QString both = QString::fromUtf8("Charging stops at 80\u00a0% and starts again below "
+                                           "75\u00a0%");
+    const QString stops = QString::fromUtf8("Charging stops at 80\u00a0%");
+    const QString starts = QString::fromUtf8("Charging starts again below 75\u00a0%");
+
+    QTest::newRow("no such property") << QVariantMap() << -1 << QString();
+    QVariantMap unsupported = limit(true, 75u, 80u);
+    unsupported.insert("ChargeThresholdSupported", false);
+    QTest::newRow("not supported") << unsupported << -1 << QString();
+    unsupported.insert("ChargeThresholdSupported", "true");
+    QTest::newRow("supported, not a boolean") << unsupported << -1 << QString();
+    QTest::newRow("on") << limit(true, 75u, 80u) << int(Qt::Checked) << both;
+    QTest::newRow("off") << limit(false, 75u, 80u) << int(Qt::Unchecked) << both;
+    QTest::newRow("other integer types")
+            << limit(false, qint16(75), qint64(80)) << int(Qt::Unchecked) << both;
+    QTest::newRow("enabled, not a boolean")
+            << limit(1u, 75u, 80u) << int(Qt::PartiallyChecked) << both;
+    QTest::newRow("no start") << limit(true, unused, 80u) << int(Qt::Checked) << stops;
+    QTest::newRow("no end") << limit(true, 75u, unused) << int(Qt::Checked) << starts;
+    QTest::newRow("neither") << limit(true, unused, unused) << int(Qt::Checked) << QString();
+    QTest::newRow("reversed") << limit(true, 90u, 80u) << int(Qt::Checked) << stops;
+    QTest::newRow("end a text") << limit(true, 75u, "80") << int(Qt::Checked) << starts;
+    QTest::newRow("end a fraction") << limit(true, 75u, 80.0) << int(Qt::Checked) << starts;
+    QTest::newRow("end above 100") << limit(true, 75u, 150u) << int(Qt::Checked) << starts;
+    QVariantMap endOnly = limit(true, 75u, 80u);
+    endOnly.insert("ChargeThresholdSettingsSupported", 2u);
+    QTest::newRow("hardware lacks the start") << endOnly << int(Qt::Checked) << stops;
+}
+
+// What a battery page shows of the charge limit, from values as odd as a
+// daemon may send; the mark is the daemon's, unknown when it cannot be read.
+void TestWBattery::chargeLimit()
+{
+    QFETCH(QVariantMap, values);
+    QFETCH(int, mark);
+    QFETCH(QString, words);
+
+    WBattery page(addBattery(values));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto *box = page.findChild<QCheckBox *>("chargeLimit");
+    QCOMPARE(box && box->isVisible() ? int(box->checkState()) : -1, mark);
+    auto *label = page.findChild<QLabel *>("chargeLimitWords");
+    QCOMPARE(label && label->isVisible() ? label->text() : QString(), words);
+    if (!box)
+        return;
+
+    // A click asks for the other state, and leaves the mark to the daemon.
+    QSignalSpy wanted(&page, &WBattery::chargeLimitWanted);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+    QCOMPARE(wanted.count(), 1);
+    QCOMPARE(wanted.at(0).at(0).toString(), page.path());
+    QCOMPARE(wanted.at(0).at(1).toBool(), mark != Qt::Checked);
+    QCOMPARE(int(box->checkState()), mark);
+
+    // Support withdrawn: nothing shown.
+    values.insert("ChargeThresholdSupported", false);
+    page.setProperties(DeviceProperties(page.path(), values));
+    QVERIFY(!box->isVisible());
 }
 
 QTEST_MAIN(TestWBattery)

@@ -639,6 +639,7 @@ class Program:
         self.log_path = temporary_path('wex-power') + '.log'
         self._log = open(self.log_path, 'w')
         self.started = time.monotonic()
+        self.stopped = False
         self.process = subprocess.Popen([binary()] + list(args), stdout=self._log,
                                         stderr=subprocess.STDOUT, env=env)
 
@@ -674,6 +675,7 @@ class Program:
             raise AssertionError('wex-power still runs after %s s' % (timeout * PATIENCE)) from None
 
     def stop(self):
+        self.stopped = True
         stop_process(self.process)
         self._log.close()
 
@@ -702,9 +704,10 @@ class ProgramOutputResult(unittest.TextTestResult):
     def _exc_info_to_string(self, err, test):
         text = super()._exc_info_to_string(err, test)
         # This test's programs, and those of a class fixture that still run
-        # or have failed.
+        # or have failed on their own (not stopped by an earlier test).
         first = getattr(self, '_first_program', 0)
-        programs = [p for p in Program.started[:first] if p.process.poll() != 0]
+        programs = [p for p in Program.started[:first]
+                    if p.process.poll() is None or (p.process.poll() != 0 and not p.stopped)]
         programs += Program.started[first:]
         for program in programs:
             status = program.process.poll()

@@ -28,10 +28,19 @@ private:
         values.insert(more);
         return DeviceProperties("/org/freedesktop/UPower/devices/" + name, values);
     }
-    static PowerMonitor::Run run(const QList<DeviceProperties> &devices)
+    // announced: the daemon keeps its line-power devices current, and tells
+    // OnBattery (invalid: it does not), as today's does.
+    static PowerMonitor::Run run(const QList<DeviceProperties> &devices, bool announced = false,
+                                 const QVariant &onBattery = QVariant())
     {
         PowerMonitor::Run run;
         run.devices = devices;
+        for (const DeviceProperties &device : devices) {
+            if (announced && device.type() == 1)
+                run.linePowers.append(device);
+        }
+        if (onBattery.isValid())
+            run.daemonOnBattery = onBattery.toBool();
         run.clocks = {1000000, 1000000};
         run.timeOfDay = QTime(12, 0);
         run.plannedGapMs = PowerMonitor::interval;
@@ -62,44 +71,88 @@ Q_DECLARE_METATYPE(Devices)
 void TestPowerMonitor::decides_data()
 {
     QTest::addColumn<Devices>("devices");
+    QTest::addColumn<bool>("announced");
+    QTest::addColumn<QVariant>("daemonOnBattery");
     QTest::addColumn<QStringList>("requests");
     QTest::addColumn<bool>("onBattery");
     QTest::addColumn<bool>("sleeps");
 
     const QVariantMap mouse{{"PowerSupply", false}};
-    QTest::newRow("at the level") << Devices{device("A", 2, 2, 5)} << QStringList{"shutdown"}
-                                  << true << false;
-    QTest::newRow("above it") << Devices{device("A", 2, 2, 30)} << QStringList() << true << true;
-    QTest::newRow("charging below it")
-            << Devices{device("A", 2, 1, 2)} << QStringList() << false << true;
-    QTest::newRow("unknown charge")
-            << Devices{device("A", 2, 2, -1)} << QStringList() << true << true;
-    QTest::newRow("a mouse's battery")
-            << Devices{device("M", 2, 2, 1, mouse)} << QStringList() << false << true;
-    QTest::newRow("a UPS") << Devices{device("U", 3, 2, 1)} << QStringList{"shutdown"} << true
-                           << false;
+    QTest::newRow("at the level") << Devices{device("A", 2, 2, 5)} << false << QVariant()
+                                  << QStringList{"shutdown"} << true << false;
+    QTest::newRow("above it") << Devices{device("A", 2, 2, 30)} << false << QVariant()
+                              << QStringList() << true << true;
+    QTest::newRow("charging below it") << Devices{device("A", 2, 1, 2)} << false << QVariant()
+                                       << QStringList() << false << true;
+    QTest::newRow("unknown charge") << Devices{device("A", 2, 2, -1)} << false << QVariant()
+                                    << QStringList() << true << true;
+    QTest::newRow("a mouse's battery") << Devices{device("M", 2, 2, 1, mouse)} << false
+                                       << QVariant() << QStringList() << false << true;
+    QTest::newRow("a UPS") << Devices{device("U", 3, 2, 1)} << false << QVariant()
+                           << QStringList{"shutdown"} << true << false;
     QTest::newRow("line power and a keyboard")
-            << Devices{device("AC", 1, 0, 0), device("K", 6, 2, 1)} << QStringList() << false
+            << Devices{device("AC", 1, 0, 0), device("K", 6, 2, 1)} << false << QVariant()
+            << QStringList() << false << true;
+    QTest::newRow("two at their level")
+            << Devices{device("A", 2, 2, 5), device("B", 2, 2, 1)} << false << QVariant()
+            << QStringList{"shutdown", "shutdown"} << true << false;
+
+    // Line power as today's daemon tells it: a battery held at its charge
+    // limit may say it discharges; at its critical level or not, the
+    // machine is not on battery.
+    const auto online = [](bool on) {
+        return QVariantMap{{"Online", on}};
+    };
+    const DeviceProperties ac = device("AC", 1, 0, 0, online(true));
+    QTest::newRow("discharging, line power online")
+            << Devices{ac, device("A", 2, 2, 5)} << true << QVariant(true) << QStringList() << false
             << true;
-    QTest::newRow("two at their level") << Devices{device("A", 2, 2, 5), device("B", 2, 2, 1)}
-                                        << QStringList{"shutdown", "shutdown"} << true << false;
+    QTest::newRow("discharging, OnBattery false")
+            << Devices{device("A", 2, 2, 5)} << true << QVariant(false) << QStringList() << false
+            << true;
+    QTest::newRow("at its limit, pending-charge")
+            << Devices{ac, device("A", 2, 5, 40)} << true << QVariant(false) << QStringList()
+            << false << true;
+    QTest::newRow("line power offline, OnBattery true")
+            << Devices{device("AC", 1, 0, 0, online(false)), device("A", 2, 2, 5)} << true
+            << QVariant(true) << QStringList{"shutdown"} << true << false;
+    QTest::newRow("older daemon: line power not read")
+            << Devices{ac, device("A", 2, 2, 5)} << false << QVariant() << QStringList{"shutdown"}
+            << true << false;
+    QTest::newRow("Online not a boolean")
+            << Devices{device("AC", 1, 0, 0, {{"Online", 1u}}), device("A", 2, 2, 5)} << true
+            << QVariant() << QStringList{"shutdown"} << true << false;
+    // A UPS that discharges feeds the line power itself.
+    QTest::newRow("a UPS, line power online")
+            << Devices{ac, device("U", 3, 2, 1)} << true << QVariant(false)
+            << QStringList{"shutdown"} << true << false;
 }
 
 void TestPowerMonitor::decides()
 {
     QFETCH(Devices, devices);
+    QFETCH(bool, announced);
+    QFETCH(QVariant, daemonOnBattery);
     QFETCH(QStringList, requests);
     QFETCH(bool, onBattery);
     QFETCH(bool, sleeps);
 
     PowerMonitor monitor;
-    const auto decision = decide(monitor, run(devices), QSettings());
+    const PowerMonitor::Run values = run(devices, announced, daemonOnBattery);
+    const auto decision = decide(monitor, values, QSettings());
     QCOMPARE(decision.requests, requests);
     QCOMPARE(decision.onBattery, onBattery);
+    QCOMPARE(PowerMonitor::runsOnBattery(values), onBattery);
     QCOMPARE(decision.sleepMs.has_value(), sleeps);
-    // A run that changed nothing sees no change in the same values.
-    for (const DeviceProperties &d : devices)
+    // A run that changed nothing sees no change in the same values; line
+    // power that comes or goes is one.
+    for (DeviceProperties d : devices) {
         QVERIFY(!monitor.seesChange(d.path(), &d));
+        if (d.value("Online").userType() == QMetaType::Bool) {
+            d.update({{"Online", !d.value("Online").toBool()}});
+            QVERIFY(monitor.seesChange(d.path(), &d));
+        }
+    }
 }
 
 void TestPowerMonitor::warnsOncePerRunDown()

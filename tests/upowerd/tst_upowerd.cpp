@@ -5,6 +5,7 @@
 #include "powercontroller.h"
 #include "programparts.h"
 #include "settingskeys.h"
+#include "systembuscalls.h"
 #include "systempower.h"
 #include "testicontheme.h"
 #include "wbattery.h"
@@ -82,6 +83,7 @@ private slots:
     void deviceBatteryNeverDecidesForTheMachine_data();
     void deviceBatteryNeverDecidesForTheMachine();
     void deviceBatteriesAreShownAndWarnedOf();
+    void noChargeLimitAndNoMoreCalls();
 
 private:
     static QString batteryPath(const QString &name)
@@ -435,6 +437,56 @@ void TestUPowerd::deviceBatteriesAreShownAndWarnedOf()
     QVERIFY(upower->command(addMouse));
     QTRY_COMPARE(tabTitles(w), (QStringList{"Settings", "Test Cell", "Devices"}));
     QCOMPARE(actionRequests(), 0);
+}
+
+// This daemon has no charge limit: the battery's page shows none, and the
+// program asks it what it always has, at start, on a tick and with the page
+// shown, and nothing more.
+void TestUPowerd::noChargeLimitAndNoMoreCalls()
+{
+    QVERIFY(upower->command(QStringLiteral("set AC online 1")));
+    QVERIFY(startWithBattery(48000000, QStringLiteral("Discharging")));
+    SystemBusCalls calls;
+    QVERIFY(calls.start());
+    {
+        WMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        mainTabs(w)->setCurrentIndex(1);
+        w.controller()->tick();
+        QTest::qWait(1000);
+        QVERIFY(page(w, 1)->isVisible());
+        QVERIFY(!page(w, 1)->findChild<QCheckBox *>());
+        // A battery that says it discharges while the adapter is online, as
+        // one held at its charge limit may: upowerd says the machine is on
+        // line power, and so does the window's tray icon.
+        QCOMPARE(windowTray(w)->icon().name(), QStringLiteral("power"));
+    }
+    QStringList toUPower;
+    // The keyboard's light is another part's.
+    const QRegularExpression call(
+            QStringLiteral("destination=org.freedesktop.UPower serial=\\d+ "
+                           "path=(/org/freedesktop/UPower(?:/devices/\\S+)?); interface=(\\S+); "
+                           "member=(\\S+)(.*)"));
+    for (const QString &line : calls.stop()) {
+        const auto match = call.match(line);
+        if (match.hasMatch())
+            toUPower << match.captured(3) + QLatin1Char(' ') + match.captured(1)
+                            + match.captured(4);
+    }
+    toUPower.sort();
+    const QString manager =
+            QStringLiteral(" /org/freedesktop/UPower | string \"org.freedesktop.UPower\"");
+    const QString devices = QStringLiteral(" /org/freedesktop/UPower/devices/");
+    const QString device = QStringLiteral(" | string \"org.freedesktop.UPower.Device\"");
+    QCOMPARE(toUPower,
+             (QStringList{"EnumerateDevices /org/freedesktop/UPower",
+                          "Get" + manager + " | string \"CanHibernate\"",
+                          "Get" + manager + " | string \"CanSuspend\"",
+                          "Get" + manager + " | string \"DaemonVersion\"", "GetAll" + manager,
+                          "GetAll" + devices + "battery_BAT0" + device,
+                          "GetAll" + devices + "line_power_AC" + device,
+                          "GetHistory" + devices + "battery_BAT0 | string \"charge\""}));
 }
 
 QTEST_MAIN(TestUPowerd)

@@ -8,9 +8,11 @@ listed, so a client never sees half an object.
 Parameters (all optional):
   CanHibernate, CanSuspend: booleans, default false
   SleepDelay: seconds Hibernate and Suspend wait before answering
-  Demo: true adds the simulated batteries of scripts/run and animates them
+  Demo: true adds the simulated batteries of scripts/run and animates them;
+      the daemon is then today's, 1.90.6, unless DaemonVersion says otherwise
   DaemonVersion: the version the daemon gives, default 0.9.23; with 0.99 or
-      later a client may rely on PropertiesChanged (EmitPropertiesChanged)
+      later a client may rely on PropertiesChanged (EmitPropertiesChanged),
+      and the manager announces OnBattery as upowerd works it out
   GetAllDelay: seconds a device's GetAll waits before answering
   KbdBacklight: the maximum level of a keyboard light to offer
       (org.freedesktop.UPower.KbdBacklight, at half of it), as the demo does
@@ -49,6 +51,9 @@ def device_defaults():
 
 
 def load(mock, parameters):
+    version = str(parameters.get('DaemonVersion',
+                                 '1.90.6' if parameters.get('Demo') else '0.9.23'))
+    mock.announces = tuple(int(p) for p in version.split('.')[:2] if p.isdigit()) >= (0, 99)
     mock.enumeration = []
     mock.enumerate_fails = False
     mock.sleep_delay = float(parameters.get('SleepDelay', 0))
@@ -64,7 +69,7 @@ def load(mock, parameters):
     mock.AddProperties(MAIN_IFACE, dbus.Dictionary({
         'CanHibernate': dbus.Boolean(parameters.get('CanHibernate', False)),
         'CanSuspend': dbus.Boolean(parameters.get('CanSuspend', False)),
-        'DaemonVersion': dbus.String(parameters.get('DaemonVersion', '0.9.23')),
+        'DaemonVersion': dbus.String(version),
         'LidIsClosed': dbus.Boolean(False),
         'LidIsPresent': dbus.Boolean(False),
         'OnBattery': dbus.Boolean(False),
@@ -80,6 +85,7 @@ def load(mock, parameters):
         import sys  # pylint: disable=import-outside-toplevel
         sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
         import demo_devices  # pylint: disable=import-outside-toplevel
+        mock.follow_on_battery = follow_on_battery
         demo_devices.start(mock)
 
 
@@ -135,6 +141,36 @@ def device(path):
     return mockobject.objects[path]
 
 
+def machine_on_battery(mock):
+    '''OnBattery as upowerd works it out: one of the machine's batteries
+    discharges and no line power is online (upowerd believes the adapter
+    over a battery that says it discharges).'''
+    discharging = online = False
+    for path in mock.enumeration:
+        if path not in mockobject.objects:
+            continue
+        props = device(path).props[DEVICE_IFACE]
+        kind = int(props.get('Type', 0))
+        if kind == 1 and props.get('Online') is not None and bool(props['Online']):
+            online = True
+        if kind in (2, 3) and bool(props.get('PowerSupply', True)) and \
+                int(props.get('State', 0)) == 2:
+            discharging = True
+    return discharging and not online
+
+
+def follow_on_battery(mock):
+    '''Sets OnBattery anew after a change of the devices; today's daemon
+    announces it.'''
+    now = dbus.Boolean(machine_on_battery(mock))
+    if bool(mock.props[MAIN_IFACE]['OnBattery']) == bool(now):
+        return
+    if mock.announces:
+        mock.UpdateProperties(MAIN_IFACE, {'OnBattery': now})
+    else:
+        mock.props[MAIN_IFACE]['OnBattery'] = now
+
+
 @dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
 def AddDevice(self, path, properties):
     '''Adds a device and lists it; no DeviceAdded (see EmitDeviceAdded).'''
@@ -143,6 +179,7 @@ def AddDevice(self, path, properties):
     self.AddObject(path, DEVICE_IFACE, {}, [('Refresh', '', '', '')])
     device(path).AddProperties(DEVICE_IFACE, dbus.Dictionary(props, signature='sv'))
     self.enumeration.append(path)
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
@@ -157,13 +194,19 @@ def RemoveDevice(self, path):
     if path in mockobject.objects:
         self.RemoveObject(path)
     self.EmitSignal(MAIN_IFACE, 'DeviceRemoved', 'o', [dbus.ObjectPath(path)])
+    follow_on_battery(self)
+
+
+def set_device_properties(path, properties):
+    for name, value in properties.items():
+        device(path).props[DEVICE_IFACE][name] = value
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
 def SetDeviceProperties(self, path, properties):
-    '''Changes properties silently (no signal at all).'''
-    for name, value in properties.items():
-        device(path).props[DEVICE_IFACE][name] = value
+    '''Changes properties silently (no signal of the device).'''
+    set_device_properties(path, properties)
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='s', out_signature='')
@@ -174,8 +217,9 @@ def EmitDeviceChanged(self, path):
 @dbus.service.method(MOCK_IFACE, in_signature='sa{sv}', out_signature='')
 def ChangeDevice(self, path, properties):
     '''Changes properties and emits the device's Changed signal.'''
-    SetDeviceProperties(self, path, properties)
+    set_device_properties(path, properties)
     EmitDeviceChanged(self, path)
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='as', out_signature='')
@@ -198,10 +242,11 @@ def SetSleepDelay(self, seconds):
 def EmitPropertiesChanged(self, path, properties):
     '''Changes properties and announces them with PropertiesChanged, as
     UPower 0.99 and later do.'''
-    SetDeviceProperties(self, path, properties)
+    set_device_properties(path, properties)
     device(path).EmitSignal(dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
                             [DEVICE_IFACE, dbus.Dictionary(properties, signature='sv'),
                              dbus.Array([], signature='s')])
+    follow_on_battery(self)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='sbu', out_signature='')
