@@ -31,7 +31,7 @@ WControl::WControl(QWidget *parent) : QWidget(parent)
     tabs->addTab(idle, QIcon::fromTheme(QStringLiteral("preferences-desktop-screensaver")),
                  tr("When idle"));
     lidPage = new LidControlWidget(this);
-    tabs->addTab(lidPage, tr("Lid and keys"));
+    tabs->addTab(lidPage, QIcon::fromTheme(QStringLiteral("computer-laptop")), tr("Lid and keys"));
 }
 
 void WControl::load(const QList<DeviceProperties> &batteries, const QMap<QString, QString> &actions)
