@@ -39,11 +39,6 @@ def exit_through_the_menu(window):
     w.xdotool('key', '--delay', '200', 'alt+f', 'x')
 
 
-def close_through_the_window_manager(window):
-    w.xdotool('windowactivate', '--sync', window)
-    w.xdotool('key', 'alt+F4')
-
-
 class Options(unittest.TestCase):
     def test_help_and_version_without_display_or_buses(self):
         settings_before = w.read_settings()
@@ -145,8 +140,7 @@ class HiddenWithTray(unittest.TestCase):
         w.wait_until(lambda: w.geometry(window)[:2] != (0, 0), 3, what='the move')
         placed = w.geometry(window)
 
-        close_through_the_window_manager(window)
-        w.wait_until(lambda: not viewable_windows(self.program), 5, what='the window to hide')
+        w.close_with_the_window_manager(window, lambda: not viewable_windows(self.program))
         self.upower.wait_for_monitor_run()
         self.assertTrue(self.program.running())
         self.assertTrue(self.desktop.window_items())
@@ -170,7 +164,7 @@ class HiddenWithoutTray(unittest.TestCase):
             window = program.window()
             w.wait_until(lambda: 'no system tray' in program.output(), 5,
                          what='the reason on standard error')
-            close_through_the_window_manager(window)
+            w.close_with_the_window_manager(window, lambda: not program.running())
             self.assertEqual(program.wait(5), 0)
         finally:
             program.stop()

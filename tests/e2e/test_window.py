@@ -83,8 +83,7 @@ class SingleInstanceAndGeometry(unittest.TestCase):
         moved = w.geometry(self.window)
 
         # The window manager's close, through its key on the active window.
-        w.xdotool('windowactivate', '--sync', self.window)
-        w.xdotool('key', 'alt+F4')
+        w.close_with_the_window_manager(self.window, lambda: not self.program.running())
         self.assertEqual(self.program.wait(5), 0)
         self.assertIn(GEOMETRY_KEY, w.read_settings(), 'no geometry stored on closing')
         stored = w.read_settings()[GEOMETRY_KEY]

@@ -782,6 +782,27 @@ def active_window():
     return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
 
 
+def focused_window():
+    result = subprocess.run(['xdotool', 'getwindowfocus'], capture_output=True, text=True)
+    return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
+
+
+def close_with_the_window_manager(window, closed):
+    '''Alt+F4 on the window once it has the keyboard, as a person presses
+    it; pressed again, as a person would, while closed() says nothing came
+    of it: a busy window manager can let a press pass.'''
+    xdotool('windowactivate', '--sync', window)
+    wait_until(lambda: focused_window() == window, 5, what='the keyboard focus on the window')
+    for _ in range(3):
+        xdotool('key', 'alt+F4')
+        try:
+            wait_until(closed, 3, what='the window to close')
+            return
+        except AssertionError:
+            pass
+    raise AssertionError('Alt+F4 did not close the window')
+
+
 # -------------------------------------------------------- accessibility
 
 ATSPI_ROOT = '/org/a11y/atspi/accessible/root'
