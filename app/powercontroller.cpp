@@ -5,6 +5,7 @@
 #include "chargelimitcontrol.h"
 #include "displayserver.h"
 #include "idlecontrol.h"
+#include "lidkeyscontrol.h"
 #include "logindsession.h"
 #include "monitorclock.h"
 #include "poweractions.h"
@@ -76,6 +77,9 @@ PowerController::PowerController(QObject *parent)
 
     connect(history, &ChargeHistory::loaded, this, &PowerController::historyLoaded);
     connect(history, &ChargeHistory::failed, this, &PowerController::historyUnavailable);
+
+    lidKeys = new LidKeysControl(this, services);
+    connect(lidKeys, &LidKeysControl::warning, this, &PowerController::warning);
 }
 
 PowerController::~PowerController() = default;

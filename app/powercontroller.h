@@ -10,6 +10,7 @@
 
 class BrightnessControl;
 class ChargeHistory;
+class LidKeysControl;
 class ChargeLimitControl;
 class DisplayServer;
 class IdleControl;
@@ -64,6 +65,10 @@ public:
     BrightnessControl *brightness() const { return lights; }
     // What happens while the person is away, and what keeps the machine awake.
     IdleControl *idle() const { return idleControl; }
+    // The lid and the power and suspend keys.
+    LidKeysControl *lidAndKeys() const { return lidKeys; }
+    // Whether the machine ran on its batteries at the last tick.
+    bool isOnBattery() const { return discharging; }
     // The batteries' charge limits.
     ChargeLimitControl *chargeLimits() const { return chargeLimitControl; }
 
@@ -121,6 +126,7 @@ private:
     LogindSession *loginSession;
     BrightnessControl *lights;
     IdleControl *idleControl;
+    LidKeysControl *lidKeys;
     ChargeLimitControl *chargeLimitControl;
     ProfileControl *profileControl;
     const Clock machineClock;

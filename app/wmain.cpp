@@ -7,8 +7,11 @@
 #include "devicespage.h"
 #include "idlecontrol.h"
 #include "idlepage.h"
+#include "lidcontrolwidget.h"
+#include "lidkeyscontrol.h"
 #include "powercontroller.h"
 #include "powericon.h"
+#include "powerkeydialog.h"
 #include "powerprofilemenu.h"
 #include "wbattery.h"
 #include "wcontrol.h"
@@ -61,6 +64,13 @@ WMain::WMain(QWidget *parent) : QMainWindow(parent), power(new PowerController(t
     showIdleAvailability();
     connect(idle, &IdleControl::availabilityChanged, this, showIdleAvailability);
 
+    LidKeysControl *lidKeys = power->lidAndKeys();
+    LidControlWidget *lidPage = control->lidAndKeysPage();
+    connect(lidPage, &LidControlWidget::changed, lidKeys, &LidKeysControl::apply);
+    connect(lidKeys, &LidKeysControl::offerChanged, lidPage,
+            [lidPage, lidKeys] { lidPage->setOffer(lidKeys->offer()); });
+    connect(lidKeys, &LidKeysControl::askRequested, this, &WMain::askForPowerAction);
+
     load();
     // After the batteries' tabs.
     followBrightness();
@@ -89,6 +99,7 @@ void WMain::load()
     }
     // The batteries that decide for the machine get a critical action.
     control->load(registered, power->offeredActions());
+    control->lidAndKeysPage()->setOffer(power->lidAndKeys()->offer());
     for (const QString &path : power->devices())
         followDeviceBattery(path);
     showPageForRegistry();
@@ -260,4 +271,17 @@ void WMain::closeEvent(QCloseEvent *event)
 void WMain::showLinePower(bool discharging)
 {
     trayIcon->showMessage(discharging ? tr("Power is down") : tr("Power is up"), discharging);
+}
+
+void WMain::askForPowerAction()
+{
+    if (!powerKeyDialog) {
+        powerKeyDialog = new PowerKeyDialog(LidKeys::askedChoices(power->offeredActions()), this);
+        powerKeyDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(powerKeyDialog, &PowerKeyDialog::chosen, power->lidAndKeys(),
+                &LidKeysControl::carryOut);
+    }
+    powerKeyDialog->show();
+    powerKeyDialog->raise();
+    powerKeyDialog->activateWindow();
 }

@@ -4,12 +4,14 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 
 class BrightnessPage;
 class BrightnessPopup;
 class DeviceProperties;
 class DevicesPage;
 class PowerController;
+class PowerKeyDialog;
 class WBattery;
 class WControl;
 class WindowTray;
@@ -41,6 +43,8 @@ private slots:
     void deviceRemoved(const QString &path);
     void followReloadedDevices();
     void showLinePower(bool discharging);
+    // The power key is set to "Ask": one dialog, brought to the front.
+    void askForPowerAction();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -64,4 +68,5 @@ private:
     // Made with the first brightness key.
     BrightnessPopup *popup = nullptr;
     QMap<QString, WBattery *> batteries;
+    QPointer<PowerKeyDialog> powerKeyDialog;
 };

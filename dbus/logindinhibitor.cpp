@@ -78,6 +78,8 @@ void LogindInhibitor::answered(QDBusPendingCallWatcher *call)
     if (!m_wanted)
         return; // fd, if any, closes with the last copy
     if (!fd.isValid()) {
+        m_missing =
+                reply.type() == QDBusMessage::ErrorMessage && isServiceMissing(reply.errorName());
         m_refusal = reply.type() == QDBusMessage::ErrorMessage
                 ? refusalOf(reply.errorName(), reply.errorMessage())
                 : tr("logind gave no inhibitor");

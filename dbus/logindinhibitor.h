@@ -42,6 +42,8 @@ public:
     bool isHeld() const { return m_state == Held; }
     // Why the last request was refused, on one short line.
     QString refusal() const { return m_refusal; }
+    // Whether the last request was refused because no logind runs.
+    bool isRefusedAsMissing() const { return m_state == Refused && m_missing; }
 
 public slots:
     // Asks logind, unless the inhibitor is held or being asked for.
@@ -63,6 +65,7 @@ private:
     Mode m_mode;
     State m_state = NotHeld;
     QString m_refusal;
+    bool m_missing = false;
     // Whether the caller still wants the inhibitor: an answer that comes
     // when it no longer does is closed at once.
     bool m_wanted = false;

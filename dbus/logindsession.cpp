@@ -76,6 +76,8 @@ void LogindSession::setAvailable(bool available)
 {
     if (std::exchange(m_available, available) != available)
         Q_EMIT availabilityChanged(available);
+    if (!std::exchange(m_known, true))
+        Q_EMIT availabilityKnown(available);
 }
 
 LogindSession::~LogindSession() = default;

@@ -28,6 +28,9 @@ public:
     // Whether logind runs, so that asking it makes sense (there is none on
     // the older stack). Found out without waiting: false until it is.
     bool isAvailable() const { return m_available; }
+    // Whether isAvailable() has been found out: until then neither answer
+    // holds.
+    bool isAvailabilityKnown() const { return m_known; }
 
     // subsystem: "backlight" or "leds"; name: the device's name there
     // (ScreenBacklight::name()); brightness: a raw level 0..max_brightness.
@@ -37,6 +40,8 @@ public:
 
 Q_SIGNALS:
     void availabilityChanged(bool available);
+    // Once, when isAvailable() is first found out, whichever the answer.
+    void availabilityKnown(bool available);
     // logind took a level: the device's own change follows (for a screen,
     // udev's event).
     void brightnessSet(const QString &subsystem, const QString &name, uint brightness);
@@ -60,4 +65,5 @@ private:
 
     QHash<QString, Device> m_devices; // by subsystem and name
     bool m_available = false;
+    bool m_known = false;
 };

@@ -118,7 +118,9 @@ qlonglong PolledUPower::secondsToEmpty(const QString &path)
 void PolledUPower::followManager()
 {
     readManager(lidIsPresentProperty, [this] {
-        if (!manager.value(lidIsPresentProperty).toBool())
+        // Only a true boolean: a text such as "no" would read as true.
+        const QVariant present = manager.value(lidIsPresentProperty);
+        if (present.userType() != QMetaType::Bool || !present.toBool())
             return;
         QDBusConnection::systemBus().connect(service, UPowerWire::path, interface, changedSignal,
                                              this, SLOT(managerSaidChanged()));
@@ -126,12 +128,25 @@ void PolledUPower::followManager()
     });
 }
 
+// Changed signals that come while the lid is being read are answered by
+// one more read once it is in, which sees the latest: a lid that flaps
+// costs two reads, not one per signal.
 void PolledUPower::managerSaidChanged()
 {
-    readManager(lidIsClosedProperty);
+    if (readingLid) {
+        lidChangedMeanwhile = true;
+        return;
+    }
+    readingLid = true;
+    readManager(lidIsClosedProperty, [this] {
+        readingLid = false;
+        if (std::exchange(lidChangedMeanwhile, false))
+            managerSaidChanged();
+    });
 }
 
 // One of the daemon's own values, without waiting; told by managerChanged().
+// then follows the answer, whatever it was.
 void PolledUPower::readManager(const QString &name, const std::function<void()> &then)
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
@@ -142,12 +157,12 @@ void PolledUPower::readManager(const QString &name, const std::function<void()> 
             [this, name, then](QDBusPendingCallWatcher *call) {
                 call->deleteLater();
                 const QDBusMessage reply = call->reply();
-                if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-                    return;
-                manager.insert(
-                        name,
-                        qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant());
-                emit managerChanged();
+                if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+                    manager.insert(
+                            name,
+                            qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant());
+                    emit managerChanged();
+                }
                 if (then)
                     then();
             });

@@ -28,8 +28,9 @@ public:
     // Once after each Changed: the monitor's run never reads them.
     void readDetails(const QString &path) override;
     // Whether there is a lid, once; if there is, whether it is closed
-    // after each Changed of the daemon. OnBattery is not read: it would be
-    // a read more on every run.
+    // after each Changed of the daemon (one read for those that come while
+    // it is read). OnBattery is not read: it would be a read more on every
+    // run.
     void followManager() override;
 
 protected:
@@ -49,4 +50,6 @@ private:
     QSet<QString> changedPaths;
     QSet<QString> staleDetails;
     int signalsSinceRefresh = 0;
+    bool readingLid = false;
+    bool lidChangedMeanwhile = false;
 };

@@ -205,6 +205,18 @@ constexpr QLatin1String sleep("sleep");
 constexpr QLatin1String shutdown("shutdown");
 } // namespace LogindInhibitWire
 
+// The lid and the keys the program answers itself while it holds logind's
+// inhibitors on them, and logind's own handling of the lid; the service,
+// path and interface are LogindWire's.
+namespace LogindHandleWire {
+constexpr QLatin1String lidSwitch("handle-lid-switch");
+constexpr QLatin1String powerKey("handle-power-key");
+constexpr QLatin1String suspendKey("handle-suspend-key");
+constexpr QLatin1String handleLidSwitchProperty("HandleLidSwitch");
+constexpr QLatin1String handleLidSwitchExternalPowerProperty("HandleLidSwitchExternalPower");
+constexpr QLatin1String handleLidSwitchDockedProperty("HandleLidSwitchDocked");
+} // namespace LogindHandleWire
+
 // The inhibitions the program serves on the session bus to players and
 // browsers, and the bus daemon's own question it needs for them.
 namespace SessionInhibitWire {

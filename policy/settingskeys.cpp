@@ -74,6 +74,31 @@ QString historySpan()
     return QStringLiteral("Control/History/span");
 }
 
+QString lidOnBattery()
+{
+    return QStringLiteral("Control/Lid/Battery");
+}
+
+QString lidOnLinePower()
+{
+    return QStringLiteral("Control/Lid/LinePower");
+}
+
+QString lidDocked()
+{
+    return QStringLiteral("Control/Lid/Docked");
+}
+
+QString powerKey()
+{
+    return QStringLiteral("Control/Keys/Power");
+}
+
+QString suspendKey()
+{
+    return QStringLiteral("Control/Keys/Suspend");
+}
+
 QString profileOnLinePower()
 {
     return QStringLiteral("Control/Profile/LinePower");

@@ -21,6 +21,14 @@ QString scheduleTime(const QString &action);
 // The span of the battery page's charge history, in seconds.
 QString historySpan();
 
+// What the lid does when it closes on battery, on line power and with
+// another screen connected, and what the power and suspend keys do: each
+// a LidKeys::identifier(); none stored means "system".
+QString lidOnBattery();
+QString lidOnLinePower();
+QString lidDocked();
+QString powerKey();
+QString suspendKey();
 // The power profile set when the machine comes to line power or to its
 // batteries: one of the daemon's profiles, or empty to keep the profile.
 QString profileOnLinePower();
@@ -40,6 +48,11 @@ constexpr bool defaultWarnWhenLow = true;
 constexpr int defaultHistorySpan = 24 * 3600;
 constexpr bool defaultProfileLowHold = false;
 constexpr int defaultProfileLowLevel = 20;
+
+inline QString defaultLidOrKey()
+{
+    return QStringLiteral("system");
+}
 
 // What happens when the person is away, separately on battery and on line
 // power: seconds of idleness (0: never), the percentage of the screen's

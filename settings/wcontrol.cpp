@@ -3,6 +3,7 @@
 #include "batterycontrolwidget.h"
 #include "devicecontrolwidget.h"
 #include "idlepage.h"
+#include "lidcontrolwidget.h"
 #include "powerprofiles.h"
 #include "profilecontrolwidget.h"
 #include "schedulecontrolwidget.h"
@@ -29,6 +30,8 @@ WControl::WControl(QWidget *parent) : QWidget(parent)
     tabs->addTab(schedulingPage, QIcon::fromTheme(QStringLiteral("korganizer")), tr("Scheduling"));
     tabs->addTab(idle, QIcon::fromTheme(QStringLiteral("preferences-desktop-screensaver")),
                  tr("When idle"));
+    lidPage = new LidControlWidget(this);
+    tabs->addTab(lidPage, QIcon::fromTheme(QStringLiteral("computer-laptop")), tr("Lid and keys"));
 }
 
 void WControl::load(const QList<DeviceProperties> &batteries, const QMap<QString, QString> &actions)

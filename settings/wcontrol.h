@@ -7,6 +7,7 @@
 
 class DeviceControlWidget;
 class IdlePage;
+class LidControlWidget;
 class PowerProfiles;
 class ProfileControlWidget;
 class QGroupBox;
@@ -15,6 +16,7 @@ class QTabWidget;
 // The "Settings" tab: a "Battery" page with a row per battery of the
 // machine present at start-up and a "Scheduling" page with a row per
 // offered power action.
+// A "Lid and keys" page follows (LidControlWidget).
 class WControl : public QWidget
 {
     Q_OBJECT
@@ -31,6 +33,8 @@ public:
     void setDeviceBatteries(const QList<QPair<QString, QString>> &devices);
     // The "When idle" page.
     IdlePage *idlePage() const { return idle; }
+    // The "Lid and keys" page.
+    LidControlWidget *lidAndKeysPage() const { return lidPage; }
     // A "Power profile" page, shown while the daemon offers profiles;
     // profileName gives a profile's name as a person reads it.
     void offerProfiles(PowerProfiles *profiles, QString (*profileName)(const QString &));
@@ -42,6 +46,7 @@ private:
     QWidget *batteryPage;
     QWidget *schedulingPage;
     IdlePage *idle;
+    LidControlWidget *lidPage;
     QGroupBox *deviceGroup = nullptr;
     QWidget *deviceRowsPage = nullptr;
     QMap<QString, DeviceControlWidget *> deviceRows;

@@ -618,6 +618,119 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>Beim Schließen des Deckels</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Im Akkubetrieb:</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>Im Netzbetrieb:</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>Mit weiterem angeschlossenem Bildschirm:</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Ein-/Aus-Taste:</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Standby-Taste:</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Dem System überlassen</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Bildschirm ausschalten</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Bildschirm sperren</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Nachfragen</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Ruhezustand</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Herunterfahren</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>Das System behält die Ein-/Aus-Taste: %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>Das System behält die Standby-Taste: %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Ein anderes Programm belegt die Ein-/Aus-Taste, oder keine Taste sendet sie: Das System behält sie.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Ein anderes Programm belegt die Standby-Taste, oder keine Taste sendet sie: Das System behält sie.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>logind behält die Ein-/Aus-Taste: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>logind behält die Standby-Taste: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>logind behält den Deckel: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>%1 wurde abgelehnt: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Behandelt den Deckel wie in der Energieverwaltung eingestellt</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Behandelt die Ein-/Aus-Taste wie in der Energieverwaltung eingestellt</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Behandelt die Standby-Taste wie in der Energieverwaltung eingestellt</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -652,6 +765,17 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>Der Anmeldedienst (logind) bietet das für diese Sitzung nicht an.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Ein-/Aus-Taste</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>Was soll der Rechner tun?</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1006,10 @@ Auch die Optionen von Qt selbst (-platform, -style, -display und die übrigen) w
     <message>
         <source>Power profile</source>
         <translation>Energieprofil</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Deckel und Tasten</translation>
     </message>
 </context>
 <context>

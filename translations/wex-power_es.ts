@@ -618,6 +618,119 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>Al cerrar la tapa</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Con batería:</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>Con alimentación de red:</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>Con otra pantalla conectada:</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Botón de encendido:</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Tecla de suspensión:</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Dejar que decida el sistema</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>No hacer nada</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Apagar la pantalla</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Bloquear la pantalla</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Preguntar</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernar</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>El sistema se queda con el botón de encendido: %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>El sistema se queda con la tecla de suspensión: %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Otro programa tiene el botón de encendido, o ninguna tecla lo envía: el sistema se queda con él.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Otro programa tiene la tecla de suspensión, o ninguna tecla la envía: el sistema se queda con ella.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>logind se queda con el botón de encendido: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>logind se queda con la tecla de suspensión: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>logind se queda con la tapa: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>%1 fue rechazado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Gestiona la tapa según lo configurado en el gestor de energía</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Gestiona el botón de encendido según lo configurado en el gestor de energía</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Gestiona la tecla de suspensión según lo configurado en el gestor de energía</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -652,6 +765,17 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>El gestor de sesiones (logind) no lo ofrece para esta sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Botón de encendido</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>¿Qué debe hacer el equipo?</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1006,10 @@ También se aceptan las opciones propias de Qt (-platform, -style, -display y la
     <message>
         <source>Power profile</source>
         <translation>Perfil de energía</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Tapa y teclas</translation>
     </message>
 </context>
 <context>

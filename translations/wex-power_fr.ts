@@ -618,6 +618,119 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>Lorsque le capot est fermé</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Sur batterie :</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>Sur secteur :</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>Avec un autre écran branché :</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Bouton d'alimentation :</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Touche de mise en veille :</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Laisser le système décider</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Éteindre l'écran</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Verrouiller l'écran</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Demander</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hiberner</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>Le système garde le bouton d'alimentation : %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>Le système garde la touche de mise en veille : %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Un autre programme tient le bouton d'alimentation, ou aucune touche ne l'envoie : le système le garde.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Un autre programme tient la touche de mise en veille, ou aucune touche ne l'envoie : le système la garde.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>logind garde le bouton d'alimentation : %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>logind garde la touche de mise en veille : %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>logind garde le capot : %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>%1 a été refusé : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Gère le capot comme réglé dans le gestionnaire d'énergie</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Gère le bouton d'alimentation comme réglé dans le gestionnaire d'énergie</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Gère la touche de mise en veille comme réglé dans le gestionnaire d'énergie</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -652,6 +765,17 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>Le gestionnaire de sessions (logind) ne le propose pas pour cette session.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Bouton d'alimentation</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>Que doit faire l'ordinateur ?</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1006,10 @@ Les options propres à Qt (-platform, -style, -display et les autres) sont égal
     <message>
         <source>Power profile</source>
         <translation>Profil énergétique</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Capot et touches</translation>
     </message>
 </context>
 <context>

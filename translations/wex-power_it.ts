@@ -618,6 +618,119 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>Alla chiusura del coperchio</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>A batteria:</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>Con alimentazione di rete:</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>Con un altro schermo collegato:</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Tasto di accensione:</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Tasto di sospensione:</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Lascia decidere al sistema</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Non fare nulla</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Spegni lo schermo</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Blocca lo schermo</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Chiedi</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Sospendi</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Iberna</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Spegni</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>Il sistema gestisce il tasto di accensione: %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>Il sistema gestisce il tasto di sospensione: %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Un altro programma occupa il tasto di accensione, oppure nessun tasto lo invia: lo gestisce il sistema.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Un altro programma occupa il tasto di sospensione, oppure nessun tasto lo invia: lo gestisce il sistema.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>logind gestisce il tasto di accensione: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>logind gestisce il tasto di sospensione: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>logind gestisce il coperchio: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>%1 è stato rifiutato: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Gestisce il coperchio come impostato nel gestore energetico</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Gestisce il tasto di accensione come impostato nel gestore energetico</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Gestisce il tasto di sospensione come impostato nel gestore energetico</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -652,6 +765,17 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>Il gestore delle sessioni (logind) non lo offre per questa sessione.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Tasto di accensione</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>Cosa deve fare il computer?</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1006,10 @@ Sono accettate anche le opzioni proprie di Qt (-platform, -style, -display e le 
     <message>
         <source>Power profile</source>
         <translation>Profilo energetico</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Coperchio e tasti</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,119 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>蓋を閉じたとき</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>バッテリー駆動時：</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>AC 電源使用時：</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>別の画面が接続されているとき：</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>電源キー：</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>サスペンドキー：</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>システムに任せる</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>何もしない</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>画面を消す</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>画面をロック</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>確認する</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>サスペンド</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>ハイバネート</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>シャットダウン</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>電源キーはシステムが処理します: %1。</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>サスペンドキーはシステムが処理します: %1。</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>別のプログラムが電源キーを使用しているか、電源キーを送るキーがありません: システムが処理します。</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>別のプログラムがサスペンドキーを使用しているか、サスペンドキーを送るキーがありません: システムが処理します。</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>電源キーは logind が処理します: %1。</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>サスペンドキーは logind が処理します: %1。</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>蓋は logind が処理します: %1。</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>%1 は拒否されました: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>電源マネージャーの設定どおりに蓋を処理します</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>電源マネージャーの設定どおりに電源キーを処理します</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>電源マネージャーの設定どおりにサスペンドキーを処理します</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -644,6 +757,17 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>ログインマネージャー（logind）はこのセッションにこれを提供していません。</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>電源キー</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>コンピューターをどうしますか？</translation>
     </message>
 </context>
 <context>
@@ -873,6 +997,10 @@ Qt 自体のオプション（-platform、-style、-display など）も使用�
     <message>
         <source>Power profile</source>
         <translation>電源プロファイル</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>蓋とキー</translation>
     </message>
 </context>
 <context>

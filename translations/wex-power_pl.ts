@@ -626,6 +626,119 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>Po zamknięciu pokrywy</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Na baterii:</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>Na zasilaniu sieciowym:</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>Z podłączonym innym ekranem:</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Przycisk zasilania:</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Klawisz usypiania:</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Pozostaw decyzję systemowi</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nic nie rób</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Wyłącz ekran</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Zablokuj ekran</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Zapytaj</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Uśpij</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernuj</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>System obsługuje przycisk zasilania: %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>System obsługuje klawisz usypiania: %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Inny program przechwytuje przycisk zasilania lub żaden klawisz go nie wysyła: obsługuje go system.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Inny program przechwytuje klawisz usypiania lub żaden klawisz go nie wysyła: obsługuje go system.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>logind obsługuje przycisk zasilania: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>logind obsługuje klawisz usypiania: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>logind obsługuje pokrywę: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>Odmówiono wykonania „%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Obsługuje pokrywę zgodnie z ustawieniami menedżera zasilania</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Obsługuje przycisk zasilania zgodnie z ustawieniami menedżera zasilania</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Obsługuje klawisz usypiania zgodnie z ustawieniami menedżera zasilania</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -660,6 +773,17 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>Menedżer logowania (logind) nie oferuje tego dla tej sesji.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Przycisk zasilania</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>Co ma zrobić komputer?</translation>
     </message>
 </context>
 <context>
@@ -891,6 +1015,10 @@ Rozpoznawane są również opcje samego Qt (-platform, -style, -display i pozost
     <message>
         <source>Power profile</source>
         <translation>Profil zasilania</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Pokrywa i klawisze</translation>
     </message>
 </context>
 <context>

@@ -618,6 +618,119 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>Ao fechar a tampa</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Na bateria:</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>Na rede elétrica:</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>Com outra tela conectada:</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Botão de energia:</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Tecla de suspensão:</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Deixar o sistema decidir</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Desligar a tela</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Bloquear a tela</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Perguntar</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernar</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>O sistema fica com o botão de energia: %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>O sistema fica com a tecla de suspensão: %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Outro programa ocupa o botão de energia, ou nenhuma tecla o envia: o sistema fica com ele.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Outro programa ocupa a tecla de suspensão, ou nenhuma tecla a envia: o sistema fica com ela.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>O logind fica com o botão de energia: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>O logind fica com a tecla de suspensão: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>O logind fica com a tampa: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>%1 foi recusado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Trata a tampa conforme definido no gerenciador de energia</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Trata o botão de energia conforme definido no gerenciador de energia</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Trata a tecla de suspensão conforme definido no gerenciador de energia</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -652,6 +765,17 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>O gerenciador de sessões (logind) não oferece isso para esta sessão.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Botão de energia</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>O que o computador deve fazer?</translation>
     </message>
 </context>
 <context>
@@ -882,6 +1006,10 @@ As opções do próprio Qt (-platform, -style, -display e as demais) também sã
     <message>
         <source>Power profile</source>
         <translation>Perfil de energia</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Tampa e teclas</translation>
     </message>
 </context>
 <context>

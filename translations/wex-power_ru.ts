@@ -626,6 +626,119 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>При закрытии крышки</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>При питании от батареи:</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>При питании от сети:</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>При подключённом другом экране:</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавиши</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Кнопка питания:</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Клавиша ждущего режима:</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Пусть решает система</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Ничего не делать</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Выключить экран</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Заблокировать экран</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Спросить</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Ждущий режим</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Гибернация</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Выключение</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>Кнопку питания обрабатывает система: %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>Клавишу ждущего режима обрабатывает система: %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Кнопку питания удерживает другая программа, или её не посылает ни одна клавиша: её обрабатывает система.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Клавишу ждущего режима удерживает другая программа, или её не посылает ни одна клавиша: её обрабатывает система.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>Кнопку питания обрабатывает logind: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>Клавишу ждущего режима обрабатывает logind: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>Крышку обрабатывает logind: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>«%1» отклонено: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Обрабатывает крышку согласно настройкам управления питанием</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Обрабатывает кнопку питания согласно настройкам управления питанием</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Обрабатывает клавишу ждущего режима согласно настройкам управления питанием</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -660,6 +773,17 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>Диспетчер входа (logind) не предоставляет этого для данного сеанса.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Кнопка питания</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>Что должен сделать компьютер?</translation>
     </message>
 </context>
 <context>
@@ -891,6 +1015,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Power profile</source>
         <translation>Профиль питания</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Крышка и клавиши</translation>
     </message>
 </context>
 <context>

@@ -626,6 +626,119 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>Під час закриття кришки</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>Від батареї:</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>Від електромережі:</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>З підключеним іншим екраном:</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Клавіші</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>Кнопка живлення:</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>Клавіша режиму сну:</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>Хай вирішує система</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Нічого не робити</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>Вимкнути екран</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>Заблокувати екран</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>Запитати</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>Режим сну</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Гібернація</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>Вимкнення</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>Кнопку живлення обробляє система: %1.</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>Клавішу режиму сну обробляє система: %1.</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>Кнопку живлення утримує інша програма, або її не надсилає жодна клавіша: її обробляє система.</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>Клавішу режиму сну утримує інша програма, або її не надсилає жодна клавіша: її обробляє система.</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>Кнопку живлення обробляє logind: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>Клавішу режиму сну обробляє logind: %1.</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>Кришку обробляє logind: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>«%1» відхилено: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>Обробляє кришку відповідно до налаштувань керування живленням</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>Обробляє кнопку живлення відповідно до налаштувань керування живленням</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>Обробляє клавішу режиму сну відповідно до налаштувань керування живленням</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -660,6 +773,17 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>Диспетчер входу (logind) не надає цього для цього сеансу.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>Кнопка живлення</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>Що має зробити комп’ютер?</translation>
     </message>
 </context>
 <context>
@@ -891,6 +1015,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Power profile</source>
         <translation>Профіль живлення</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>Кришка і клавіші</translation>
     </message>
 </context>
 <context>

@@ -610,6 +610,119 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     </message>
 </context>
 <context>
+    <name>LidControlWidget</name>
+    <message>
+        <source>When the lid is closed</source>
+        <translation>合上盖子时</translation>
+    </message>
+    <message>
+        <source>On battery:</source>
+        <translation>使用电池时：</translation>
+    </message>
+    <message>
+        <source>On line power:</source>
+        <translation>使用交流电源时：</translation>
+    </message>
+    <message>
+        <source>With another screen connected:</source>
+        <translation>连接了其他屏幕时：</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Power key:</source>
+        <translation>电源键：</translation>
+    </message>
+    <message>
+        <source>Suspend key:</source>
+        <translation>挂起键：</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeys</name>
+    <message>
+        <source>Let the system decide</source>
+        <translation>由系统决定</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>无操作</translation>
+    </message>
+    <message>
+        <source>Turn the screen off</source>
+        <translation>关闭屏幕</translation>
+    </message>
+    <message>
+        <source>Lock the screen</source>
+        <translation>锁定屏幕</translation>
+    </message>
+    <message>
+        <source>Ask</source>
+        <translation>询问</translation>
+    </message>
+    <message>
+        <source>Suspend</source>
+        <translation>挂起</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>休眠</translation>
+    </message>
+    <message>
+        <source>Shut down</source>
+        <translation>关机</translation>
+    </message>
+    <message>
+        <source>The system keeps the power key: %1.</source>
+        <translation>电源键由系统处理：%1。</translation>
+    </message>
+    <message>
+        <source>The system keeps the suspend key: %1.</source>
+        <translation>挂起键由系统处理：%1。</translation>
+    </message>
+    <message>
+        <source>Another program holds the power key, or no key sends it: the system keeps it.</source>
+        <translation>其他程序占用了电源键，或没有按键发送它：由系统处理。</translation>
+    </message>
+    <message>
+        <source>Another program holds the suspend key, or no key sends it: the system keeps it.</source>
+        <translation>其他程序占用了挂起键，或没有按键发送它：由系统处理。</translation>
+    </message>
+    <message>
+        <source>logind keeps the power key: %1.</source>
+        <translation>电源键由 logind 处理：%1。</translation>
+    </message>
+    <message>
+        <source>logind keeps the suspend key: %1.</source>
+        <translation>挂起键由 logind 处理：%1。</translation>
+    </message>
+    <message>
+        <source>logind keeps the lid: %1.</source>
+        <translation>盖子由 logind 处理：%1。</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2.</source>
+        <translation>%1 被拒绝：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>LidKeysControl</name>
+    <message>
+        <source>Handles the lid as set in the power manager</source>
+        <translation>按电源管理器中的设置处理盖子</translation>
+    </message>
+    <message>
+        <source>Handles the power key as set in the power manager</source>
+        <translation>按电源管理器中的设置处理电源键</translation>
+    </message>
+    <message>
+        <source>Handles the suspend key as set in the power manager</source>
+        <translation>按电源管理器中的设置处理挂起键</translation>
+    </message>
+</context>
+<context>
     <name>LightText</name>
     <message>
         <source>Off</source>
@@ -644,6 +757,17 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>The login manager (logind) does not offer this for this session.</source>
         <translation>登录管理器（logind）不为此会话提供该功能。</translation>
+    </message>
+</context>
+<context>
+    <name>PowerKeyDialog</name>
+    <message>
+        <source>Power key</source>
+        <translation>电源键</translation>
+    </message>
+    <message>
+        <source>What should the machine do?</source>
+        <translation>要让计算机做什么？</translation>
     </message>
 </context>
 <context>
@@ -873,6 +997,10 @@ Qt&apos;s own options (-platform, -style, -display and the others) are understoo
     <message>
         <source>Power profile</source>
         <translation>电源配置</translation>
+    </message>
+    <message>
+        <source>Lid and keys</source>
+        <translation>盖子和按键</translation>
     </message>
 </context>
 <context>

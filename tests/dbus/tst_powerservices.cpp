@@ -16,6 +16,10 @@ private slots:
     void followsEitherGeneration_data();
     void followsEitherGeneration();
     void restartMayBringTheOtherGeneration();
+    void lidIsFollowed_data();
+    void lidIsFollowed();
+    void olderDaemonReadsNoLidItLacks_data();
+    void olderDaemonReadsNoLidItLacks();
 
 private:
     static std::unique_ptr<UPowerMock> startUPower(const QString &version)
@@ -25,6 +29,16 @@ private:
             parameters.insert(QStringLiteral("DaemonVersion"), version);
         auto upower = std::make_unique<UPowerMock>(parameters);
         return upower->start() ? std::move(upower) : nullptr;
+    }
+    // How often the daemon was asked for one of its own properties.
+    static int managerReads(const UPowerMock &upower, const QString &property)
+    {
+        QFile log(upower.logFile());
+        if (!log.open(QIODevice::ReadOnly))
+            return -1;
+        return QString::fromUtf8(log.readAll())
+                .count(QStringLiteral(" Get /org/freedesktop/UPower org.freedesktop.UPower.")
+                       + property + QLatin1Char('\n'));
     }
 };
 
@@ -125,6 +139,96 @@ void TestPowerServices::restartMayBringTheOtherGeneration()
     QCOMPARE(reloaded.count(), 1);
     QCOMPARE(outdated.count(), 1);
     QCOMPARE(services.devices(), QStringList{other});
+}
+
+void TestPowerServices::lidIsFollowed_data()
+{
+    followsEitherGeneration_data();
+}
+
+// The lid as either generation tells it: a value announced, or read once
+// after the older daemon's Changed; nothing read by a run of the monitor; a
+// value of another type is no value; a lid that flaps ends where it ends,
+// and costs the older daemon a read or two, not one per change.
+void TestPowerServices::lidIsFollowed()
+{
+    QFETCH(QString, version);
+    QFETCH(bool, announced);
+    auto upower = startUPower(version);
+    QVERIFY(upower);
+    const QString bat0 = upower->addDevice(QStringLiteral("BAT0"),
+                                           UPowerMock::battery(QStringLiteral("A"), 30, 50, 2));
+    upower->mock(QStringLiteral("SetManagerProperties"),
+                 {QVariantMap{{QStringLiteral("LidIsPresent"), true},
+                              {QStringLiteral("LidIsClosed"), false}}});
+    PowerServices services;
+    services.load();
+    QTRY_COMPARE(services.isLidClosed(), std::optional<bool>(false));
+    QCOMPARE(services.hasLid(), std::optional<bool>(true));
+    const int readsAfterLoad = managerReads(*upower, QStringLiteral("LidIsClosed"));
+    QCOMPARE(readsAfterLoad, announced ? 0 : 1);
+
+    upower->mock(QStringLiteral("SetManagerProperties"),
+                 {QVariantMap{{QStringLiteral("LidIsClosed"), true}}});
+    QTRY_COMPARE(services.isLidClosed(), std::optional<bool>(true));
+    QCOMPARE(managerReads(*upower, QStringLiteral("LidIsClosed")), announced ? 0 : 2);
+    services.refresh();
+    QCOMPARE(managerReads(*upower, QStringLiteral("LidIsClosed")), announced ? 0 : 2);
+
+    upower->mock(QStringLiteral("SetManagerProperties"),
+                 {QVariantMap{{QStringLiteral("LidIsClosed"), QStringLiteral("yes")}}});
+    QTRY_VERIFY(!services.isLidClosed().has_value());
+    QCOMPARE(services.hasLid(), std::optional<bool>(true));
+
+    upower->mock(QStringLiteral("FlapLid"), {100u});
+    QTRY_COMPARE(services.isLidClosed(), std::optional<bool>(false));
+    if (!announced) {
+        // 200 Changed: the first read, and one after it for the rest. A
+        // device's Changed that comes after them all, read by the program,
+        // tells that every read it sent is in the log.
+        QTRY_VERIFY(managerReads(*upower, QStringLiteral("LidIsClosed")) >= 4);
+        QSignalSpy deviceChanged(&services, &PowerServices::deviceChanged);
+        upower->changeDevice(bat0, {{QStringLiteral("State"), 1u}});
+        QTRY_COMPARE(deviceChanged.count(), 1);
+        QVERIFY2(managerReads(*upower, QStringLiteral("LidIsClosed")) <= 6,
+                 qPrintable(QString::number(managerReads(*upower, QStringLiteral("LidIsClosed")))));
+    }
+}
+
+void TestPowerServices::olderDaemonReadsNoLidItLacks_data()
+{
+    QTest::addColumn<QVariant>("present");
+    QTest::newRow("no lid") << QVariant(false);
+    QTest::newRow("a text for a boolean") << QVariant(QStringLiteral("no"));
+}
+
+void TestPowerServices::olderDaemonReadsNoLidItLacks()
+{
+    QFETCH(QVariant, present);
+    auto upower = startUPower(QString());
+    QVERIFY(upower);
+    const QString bat0 = upower->addDevice(QStringLiteral("BAT0"),
+                                           UPowerMock::battery(QStringLiteral("A"), 30, 50, 2));
+    upower->mock(QStringLiteral("SetManagerProperties"),
+                 {QVariantMap{{QStringLiteral("LidIsPresent"), present}}});
+    PowerServices services;
+    services.load();
+    QTRY_COMPARE(managerReads(*upower, QStringLiteral("LidIsPresent")), 1);
+    // A text is read, but is no answer.
+    if (present.userType() == QMetaType::Bool)
+        QTRY_COMPARE(services.hasLid(), std::optional<bool>(false));
+    else
+        QVERIFY(!services.hasLid().has_value());
+
+    // The daemon's Changed, then a device's: once the device's is in, the
+    // daemon's has been seen too.
+    QSignalSpy deviceChanged(&services, &PowerServices::deviceChanged);
+    upower->mock(QStringLiteral("SetManagerProperties"),
+                 {QVariantMap{{QStringLiteral("LidIsClosed"), true}}});
+    upower->changeDevice(bat0, {{QStringLiteral("State"), 1u}});
+    QTRY_COMPARE(deviceChanged.count(), 1);
+    QCOMPARE(managerReads(*upower, QStringLiteral("LidIsClosed")), 0);
+    QVERIFY(!services.isLidClosed().has_value());
 }
 
 QTEST_GUILESS_MAIN(TestPowerServices)

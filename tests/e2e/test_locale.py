@@ -15,7 +15,7 @@ import wextest as w  # noqa: E402
 
 ENGLISH = {
     'title': 'Power management',
-    'tabs': [['Settings', 'Model BAT0'], ['Battery', 'Scheduling', 'When idle']],
+    'tabs': [['Settings', 'Model BAT0'], ['Battery', 'Scheduling', 'When idle', 'Lid and keys']],
     'texts': [('label', 'Charge of Model BAT0 (SN-BAT0) drops bellow'), ('label', 'do'),
               ('list item', 'Nothing'), ('list item', 'Hibernate'), ('list item', 'Shutdown'),
               ('check box', 'Suspend at:'), ('menu item', 'File'), ('menu item', 'Exit'),

@@ -66,7 +66,7 @@ class SingleInstanceAndGeometry(unittest.TestCase):
         root = self.program.accessible()
         tabs = w.tab_names(root)
         self.assertIn(['Settings', 'Model BAT0'], tabs)
-        self.assertIn(['Battery', 'Scheduling', 'When idle'], tabs)
+        self.assertIn(['Battery', 'Scheduling', 'When idle', 'Lid and keys'], tabs)
         self.assertEqual(root.find_all(role='label', name='No batteries detected', showing=True),
                          [])
 

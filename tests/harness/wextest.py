@@ -227,6 +227,20 @@ class UPower(Mock):
     def enumerations(self):
         return self.method_names().count('EnumerateDevices')
 
+    def set_manager(self, **properties):
+        '''Changes the daemon's own properties (LidIsPresent, LidIsClosed...)
+        and tells of it as its generation does: Changed before 0.99.'''
+        self.mock().SetManagerProperties(dbus.Dictionary(properties, signature='sv'))
+
+    def flap_lid(self, times):
+        '''Closes and opens the lid times times in one go; it ends open.'''
+        self.mock().FlapLid(dbus.UInt32(times))
+
+    def manager_reads(self, property_name):
+        '''How often the daemon's own property was read.'''
+        with open(self.log_path) as f:
+            return f.read().count(' Get %s %s.%s\n' % (UPOWER_PATH, UPOWER, property_name))
+
     def wait_for_monitor_run(self, settle=1.0):
         '''Waits for the next run of the program's power monitor, which
         starts by listing the devices, and for that run to be over; changes
@@ -257,6 +271,90 @@ def battery_properties(name, percent, state, device_type=BATTERY):
     props.update(typed_properties({'Type': device_type, 'State': state}))
     props.update(charge_properties(percent))
     return props
+
+
+class AnnouncingUPower(Mock):
+    '''dbusmock's own UPower template: today's daemon, which announces
+    every change with PropertiesChanged and, like UPower 0.99 and later, has
+    no sleep requests of its own, so that they go to logind. It has a lid,
+    open.'''
+
+    def __init__(self, on_battery=False):
+        super().__init__('upower', UPOWER, UPOWER_PATH, True,
+                         {'DaemonVersion': '0.99.20', 'OnBattery': on_battery,
+                          'LidIsPresent': True, 'LidIsClosed': False})
+
+    def add_battery(self, discharging, percent=80.0):
+        '''A battery of the machine, discharging or charging.'''
+        if discharging:
+            return self.mock().AddDischargingBattery('BAT0', 'Lid Battery', percent,
+                                                     dbus.Int64(3600))
+        return self.mock().AddChargingBattery('BAT0', 'Lid Battery', percent, dbus.Int64(3600))
+
+    def set_lid(self, closed):
+        '''LidIsClosed, announced; any value (a text stands for a broken daemon).'''
+        self.mock().UpdateProperties(UPOWER, dbus.Dictionary({'LidIsClosed': closed},
+                                                             signature='sv'))
+
+    def flap_lid(self, times):
+        '''Closes and opens the lid times times in one go; it ends open.'''
+        self.mock().AddMethod(MOCK_IFACE, 'FlapLid', 'u', '',
+                              'for _ in range(args[0]):\n'
+                              '    for closed in (True, False):\n'
+                              '        self.UpdateProperties("%s", {"LidIsClosed": '
+                              'dbus.Boolean(closed)})' % UPOWER)
+        self.mock().FlapLid(dbus.UInt32(times))
+
+    def manager_read(self):
+        '''Whether the daemon's own values were read (the one GetAll).'''
+        with open(self.log_path) as f:
+            return ' GetAll %s %s\n' % (UPOWER_PATH, UPOWER) in f.read()
+
+
+class Logind(Mock):
+    '''dbusmock's logind, with the session "auto" that logind finds for the
+    caller. It records Inhibit, Suspend, Hibernate, PowerOff and the
+    session's Lock, and ListInhibitors lists an inhibitor as long as a copy
+    of its descriptor is open anywhere. handling: manager properties such as
+    HandleLidSwitchExternalPower="hibernate" (logind's own for the lid).'''
+
+    MANAGER = 'org.freedesktop.login1.Manager'
+    SESSION = '/org/freedesktop/login1/session/auto'
+
+    def __init__(self, **handling):
+        super().__init__('logind', 'org.freedesktop.login1', '/org/freedesktop/login1', True)
+        self.mock().AddSession('auto', 'seat0', dbus.UInt32(1000), 'someone', True)
+        for name, value in handling.items():
+            self.mock().AddProperty(self.MANAGER, name, value)
+
+    def inhibitors(self):
+        '''(what, who, why, mode) of each inhibitor listed now.'''
+        listed = self.object().ListInhibitors(dbus_interface=self.MANAGER)
+        return [tuple(str(part) for part in entry[:4]) for entry in listed]
+
+    def inhibited(self):
+        '''What is inhibited now, one entry per inhibitor.'''
+        return [entry[0] for entry in self.inhibitors()]
+
+    def asked_to_inhibit(self):
+        '''What each recorded Inhibit asked for, in order.'''
+        return [str(args[0]) for args in self.calls('Inhibit')]
+
+    def requests(self):
+        '''The power requests and locks received, in order of kind.'''
+        actions = [m for m in self.method_names() if m in ('Suspend', 'Hibernate', 'PowerOff')]
+        return actions + ['Lock'] * len(self.calls('Lock', self.SESSION))
+
+    def refuse_inhibit(self):
+        '''Inhibit answers as a logind that does not allow it.'''
+        self.mock().AddMethod(self.MANAGER, 'Inhibit', 'ssss', 'h',
+                              'raise dbus.exceptions.DBusException("Not allowed", '
+                              'name="org.freedesktop.DBus.Error.AccessDenied")')
+
+    def manager_reads(self):
+        '''How often all of the manager's properties were read.'''
+        with open(self.log_path) as f:
+            return f.read().count(' GetAll %s %s\n' % (self.main_path, self.MANAGER))
 
 
 class ConsoleKit(Mock):

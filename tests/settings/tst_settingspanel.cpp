@@ -286,10 +286,11 @@ void TestSettingsPanel::rowsFollowEnumerationAndCatalogue()
     WMain w;
     const WControl &panel = *w.findChild<WControl *>();
     auto *tabs = panel.findChild<QTabWidget *>();
-    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Battery"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Scheduling"));
     QCOMPARE(tabs->tabText(2), QStringLiteral("When idle"));
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Lid and keys"));
 
     QStringList labels;
     for (auto *row : panel.findChildren<BatteryControlWidget *>())

@@ -262,3 +262,33 @@ def EmitBurst(self, path, properties_changed, count):
                             dbus.Array([], signature='s')])
         else:
             obj.EmitSignal(DEVICE_IFACE, 'Changed', '', [])
+
+
+def announce_manager(self, properties):
+    '''Tells of a change of the manager's own properties the way the
+    daemon's generation does: Changed before 0.99, PropertiesChanged since.'''
+    version = [int(p) for p in str(self.props[MAIN_IFACE]['DaemonVersion']).split('.')[:2]]
+    if version >= [0, 99]:
+        self.EmitSignal(dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
+                        [MAIN_IFACE, dbus.Dictionary(properties, signature='sv'),
+                         dbus.Array([], signature='s')])
+    else:
+        self.EmitSignal(MAIN_IFACE, 'Changed', '', [])
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='a{sv}', out_signature='')
+def SetManagerProperties(self, properties):
+    '''Changes the manager's own properties (LidIsPresent, LidIsClosed,
+    OnBattery...) and tells of it as the daemon's generation does.'''
+    for name, value in properties.items():
+        self.props[MAIN_IFACE][name] = value
+    announce_manager(self, properties)
+
+
+@dbus.service.method(MOCK_IFACE, in_signature='u', out_signature='')
+def FlapLid(self, times):
+    '''Closes and opens the lid times times in one go, each change told as
+    the daemon's generation tells it; the lid ends open.'''
+    for _ in range(times):
+        for closed in (True, False):
+            SetManagerProperties(self, {'LidIsClosed': dbus.Boolean(closed)})
