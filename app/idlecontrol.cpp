@@ -16,7 +16,7 @@
 IdleControl::IdleControl(PowerController *power, PowerServices *services)
     : QObject(power), power(power), store(power->settings()), idle(power->display()->idleWatch()),
       screen(power->display()->screenPower()), lights(power->brightness()),
-      inhibitions(new SessionInhibitions(QDBusConnection::sessionBus(), this)),
+      inhibitions(new SessionInhibitions(this)),
       keepAwake(new LogindInhibitor(QString(LogindInhibitWire::idle) + QLatin1Char(':')
                                             + LogindInhibitWire::sleep,
                                     tr("Kept awake from the tray"), LogindInhibitor::Block, this)),

@@ -38,6 +38,11 @@ public:
 
     explicit SessionInhibitions(const QDBusConnection &bus = QDBusConnection::sessionBus(),
                                 QObject *parent = nullptr);
+    // On the session bus.
+    explicit SessionInhibitions(QObject *parent)
+        : SessionInhibitions(QDBusConnection::sessionBus(), parent)
+    {
+    }
     ~SessionInhibitions() override;
 
     // Puts the objects on the bus and claims both names: the screen
