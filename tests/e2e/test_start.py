@@ -35,7 +35,7 @@ def viewable_windows(program):
 
 
 def exit_through_the_menu(window):
-    w.xdotool('windowactivate', '--sync', window)
+    w.focus(window)
     w.xdotool('key', '--delay', '200', 'alt+f', 'x')
 
 

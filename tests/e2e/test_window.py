@@ -99,7 +99,7 @@ class SingleInstanceAndGeometry(unittest.TestCase):
             w.xdotool('windowmove', '--sync', window, 40, 50)
             w.wait_until(lambda: w.geometry(window)[:2] != moved[:2], 3, what='the move')
             moved_again = w.geometry(window)
-            w.xdotool('windowactivate', '--sync', window)
+            w.focus(window)
             w.xdotool('key', '--delay', '200', 'alt+f', 'x')
             self.assertEqual(again.wait(5), 0)
             self.assertNotEqual(w.read_settings().get(GEOMETRY_KEY), stored)

@@ -787,12 +787,18 @@ def focused_window():
     return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
 
 
+def focus(window):
+    '''Activates the window and returns once it has the keyboard: keys typed
+    before that go elsewhere.'''
+    xdotool('windowactivate', '--sync', window)
+    wait_until(lambda: focused_window() == window, 5, what='the keyboard focus on the window')
+
+
 def close_with_the_window_manager(window, closed):
     '''Alt+F4 on the window once it has the keyboard, as a person presses
     it; pressed again, as a person would, while closed() says nothing came
     of it: a busy window manager can let a press pass.'''
-    xdotool('windowactivate', '--sync', window)
-    wait_until(lambda: focused_window() == window, 5, what='the keyboard focus on the window')
+    focus(window)
     for _ in range(3):
         xdotool('key', 'alt+F4')
         try:
