@@ -191,6 +191,22 @@ class Lights(unittest.TestCase):
                                     STEPS[50]])
         self.assertTrue(self.program.running())
 
+    def test_6_the_window_slider_sets_the_screen_by_pointer_and_keys(self):
+        root = self.program.accessible()
+        root.find_all(role='page tab', name='Brightness', showing=True)[0].click()
+        screen = w.wait_until(lambda: root.find_all(role='slider', name='Screen brightness',
+                                                    showing=True), 5, what='the screen slider')[0]
+        w.focus(self.window)
+        screen.click(across=0.95)
+        last = lambda: self.screen_calls()[-1]  # noqa: E731
+        # The pointer moves it up from 50 %; the keys take it to either end.
+        w.wait_until(lambda: last() > STEPS[50], 5, what='a brighter level from the click')
+        press('End')
+        w.wait_until(lambda: last() == STEPS[100], 5, what='the top step (have %d)' % last())
+        press('Home')
+        w.wait_until(lambda: last() == STEPS[10], 5, what='the lowest step, never 0')
+        w.wait_until(lambda: slider_value(screen) == 10, 5, what='the slider at 10')
+
 
 class Refused(unittest.TestCase):
     '''logind refuses every level, and another program holds the key for
