@@ -129,6 +129,21 @@ class SettingsByPointer(unittest.TestCase):
             key = w.battery_key(path, 'CriticalAction')
             w.wait_until(lambda: stored(key) == action, 5, what='%s stored as %s' % (key, action))
 
+    def test_4_the_idle_sleep_row(self):
+        self.open_tab('When idle', {'role': 'combo box'})
+        # Top down on battery: dim after, dim to, screen off after, sleep
+        # after, sleep by; then the same on line power.
+        rows = self.root.find_all(role='combo box', showing=True)
+        sleep_after = rows[3]
+        self.assertEqual(sleep_after.name(), 'Never')
+        sleep_after.choose('15 min')
+        key = 'Control/Idle/Battery/SleepAfter'
+        w.wait_until(lambda: stored(key) == '900', 5, what='%s stored as 900' % key)
+        # The list keeps the keyboard: the next entry down.
+        w.xdotool('key', 'Down')
+        w.wait_until(lambda: stored(key) == '1800', 5, what='%s stored as 1800' % key)
+        w.wait_until(lambda: sleep_after.name() == '30 min', 5, what='30 min shown')
+
     def test_5_file_exit(self):
         self.root.find_all(role='menu item', name='File', showing=True)[0].click()
         exit_item = w.wait_until(
