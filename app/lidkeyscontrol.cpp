@@ -175,6 +175,8 @@ void LidKeysControl::want(LogindInhibitor *inhibitor, bool wanted, bool askAgain
 
 void LidKeysControl::inhibitorChanged(LogindInhibitor *inhibitor)
 {
+    if (inhibitor->state() != LogindInhibitor::Asking)
+        decideWhatWaited(inhibitor);
     if (inhibitor->isRefusedAsMissing() && !logindMissing) {
         logindMissing = true;
         apply();
@@ -185,6 +187,21 @@ void LidKeysControl::inhibitorChanged(LogindInhibitor *inhibitor)
         power->display()->globalKeys()->ungrab(
                 keysymOf(inhibitor == powerKeyInhibitor ? Key::Power : Key::Suspend));
     emit offerChanged();
+}
+
+// logind holds an inhibitor from the moment it is asked, so a press or a
+// closing that came before its answer reached the program is judged on the
+// answer: dropped, it would be answered by nobody.
+void LidKeysControl::decideWhatWaited(LogindInhibitor *inhibitor)
+{
+    if (inhibitor == lidInhibitor) {
+        if (std::exchange(lidClosedWhileAsking, false) && lidIsClosed)
+            lidClosed();
+        return;
+    }
+    const quint32 keysym = keysymOf(inhibitor == powerKeyInhibitor ? Key::Power : Key::Suspend);
+    if (pressedWhileAsking.remove(keysym))
+        keyPressed(keysym);
 }
 
 void LidKeysControl::logindChanged(bool runs)
@@ -225,6 +242,7 @@ void LidKeysControl::lidOpened()
 {
     if (std::exchange(screenTurnedOff, false))
         power->display()->screenPower()->turnOn();
+    lidClosedWhileAsking = false;
     // A refusal that comes now asks nothing more of the person.
     awaitingAnswer.clear();
 }
@@ -232,6 +250,10 @@ void LidKeysControl::lidOpened()
 // The lid has stayed closed: the case is judged now.
 void LidKeysControl::lidClosed()
 {
+    if (lidInhibitor->state() == LogindInhibitor::Asking) {
+        lidClosedWhileAsking = true;
+        return;
+    }
     const LidKeys::LidCase lidCase =
             LidKeys::lidCase(power->isOnBattery(), power->display()->monitors()->count());
     const Choice chosen = LidKeys::lidChoice(
@@ -262,6 +284,10 @@ void LidKeysControl::keyPressed(quint32 keysym)
         key = Key::Suspend;
     else
         return;
+    if (inhibitorOf(key)->state() == LogindInhibitor::Asking) {
+        pressedWhileAsking.insert(keysym);
+        return;
+    }
     const Choice chosen = LidKeys::keyChoice(
             key, power->settings()->value(settingsKeyOf(key), SettingsKeys::defaultLidOrKey()));
     const std::optional<Choice> action =

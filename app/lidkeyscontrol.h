@@ -71,6 +71,7 @@ private:
     void takeKey(LidKeys::Key key, LidKeys::Choice chosen, bool askAgain);
     void want(LogindInhibitor *inhibitor, bool wanted, bool askAgain);
     void inhibitorChanged(LogindInhibitor *inhibitor);
+    void decideWhatWaited(LogindInhibitor *inhibitor);
     void logindChanged(bool runs);
     void followLid();
     void lidClosed();
@@ -100,6 +101,9 @@ private:
     // since been undone is dropped.
     int lidChanges = 0;
     bool screenTurnedOff = false;
+    // What came while logind was being asked for its inhibitor.
+    bool lidClosedWhileAsking = false;
+    QSet<quint32> pressedWhileAsking;
     // Power actions asked for and not refused yet: a refusal is told once.
     QSet<QString> awaitingAnswer;
 };

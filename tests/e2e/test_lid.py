@@ -59,7 +59,7 @@ def shown_labels(root):
 class TodaysStack(unittest.TestCase):
     '''UPower 0.99 and logind: each test starts the program afresh.'''
 
-    def start(self, on_battery=True, handling=None, refuse=False, **choices):
+    def start(self, on_battery=True, handling=None, refuse=False, slow_inhibit=0, **choices):
         # A tray host and a notification daemon, which receives the messages.
         self.desktop = w.Desktop()
         self.addCleanup(self.desktop.stop)
@@ -70,6 +70,8 @@ class TodaysStack(unittest.TestCase):
         self.addCleanup(self.logind.stop)
         if refuse:
             self.logind.refuse_inhibit()
+        if slow_inhibit:
+            self.logind.answer_inhibit_slowly(slow_inhibit)
         choose(**choices)
         self.program = w.Program()
         self.addCleanup(self.program.stop)
@@ -118,7 +120,7 @@ class TodaysStack(unittest.TestCase):
         subprocess.run(xrandr, check=True)
         # Gone already unless the test failed half way.
         self.addCleanup(subprocess.run, ['xrandr', '--delmonitor', 'wex-lid-second'],
-                        stderr=subprocess.DEVNULL)
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         asked = self.logind.manager_reads()
         self.upower.set_lid(True)
         # Docked and left to the system: the program asks logind, whose
@@ -157,13 +159,20 @@ class TodaysStack(unittest.TestCase):
         self.upower.set_lid(True)
         self.assertEqual(self.wait_for_requests(), ['Hibernate'])
 
-    def test_power_key_suspends(self):
-        self.start(power='suspend')
-        self.wait_for_inhibitors(POWER_KEY)
-        self.assertEqual(self.logind.inhibitors()[0][2],
-                         'Handles the power key as set in the power manager')
+    def test_lid_and_power_key_before_logind_answers_are_carried_out(self):
+        # logind holds the lid and the key from the moment it is asked: a
+        # closing or a press that comes before its answer is the program's.
+        # The key is grabbed, and both are asked for, before the lid's
+        # inhibitor is; each answer takes three seconds.
+        self.start(battery='lock', power='suspend', slow_inhibit=3)
+        w.wait_until(lambda: self.logind.asked_to_inhibit() == [LID],
+                     what='the program to ask for the lid')
+        self.upower.set_lid(True)
         w.xdotool('key', 'XF86PowerOff')
-        self.assertEqual(self.wait_for_requests(), ['Suspend'])
+        w.wait_until(lambda: self.logind.requests() == ['Suspend', 'Lock'],
+                     what='the key and the lid carried out')
+        self.assertEqual(self.logind.inhibitors()[1][2],
+                         'Handles the power key as set in the power manager')
 
     def test_ask_offers_what_the_machine_does_and_cancel(self):
         self.start(power='ask')

@@ -337,8 +337,20 @@ class Logind(Mock):
         return [entry[0] for entry in self.inhibitors()]
 
     def asked_to_inhibit(self):
-        '''What each recorded Inhibit asked for, in order.'''
-        return [str(args[0]) for args in self.calls('Inhibit')]
+        '''What each recorded Inhibit asked for, in order; read from the log,
+        so that it answers while the stand-in is busy.'''
+        with open(self.log_path) as f:
+            return re.findall(r' Inhibit "([^"]*)"', f.read())
+
+    def answer_inhibit_slowly(self, seconds):
+        '''Inhibit holds the inhibitor at once, as logind does, and answers
+        after this long, as a busy logind or bus would. The stand-in answers
+        nothing meanwhile.'''
+        self.mock().AddMethod(self.MANAGER, 'Inhibit', 'ssss', 'h',
+                              'import time\n'
+                              'from dbusmock.templates import logind\n'
+                              'ret = logind.Inhibit(self, *args)\n'
+                              'time.sleep(%f)\n' % seconds)
 
     def requests(self):
         '''The power requests and locks received, in order of kind.'''
